@@ -1,0 +1,41 @@
+# Shared by the run and test scripts: the Debian packages the project needs,
+# installed when missing.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+JOBS="$(nproc 2>/dev/null || echo 2)"
+
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libsqlite3-dev zlib1g-dev libgtest-dev
+                libgmock-dev libbenchmark-dev dict-freedict-eng-ind)
+
+missing_packages() {
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      printf '%s\n' "$pkg"
+    fi
+  done
+}
+
+ensure_packages() {
+  local missing
+  mapfile -t missing < <(missing_packages "$@")
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "These Debian packages are needed and missing: ${missing[*]}" >&2
+    echo "Run this script as root, or install them first:" >&2
+    echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+  echo "Installing: ${missing[*]}"
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir="$1"
+  shift
+  cmake -S "$ROOT" -B "$ROOT/$dir" "$@"
+  cmake --build "$ROOT/$dir" -j "$JOBS"
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CliOptions.h"
+
+#include "platform/TextCodec.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace tembusa::cli {
+namespace {
+
+void PrintHelp(const CommandSpec& spec)
+{
+    const QString text = QStringLiteral("usage: ") + spec.usage + QStringLiteral("\n\n") +
+                         spec.description + QLatin1Char('\n');
+    std::fputs(text.toUtf8().constData(), stdout);
+}
+
+} // namespace
+
+void PrintError(const QString& message)
+{
+    std::fprintf(stderr, "tembusa: %s\n", message.toUtf8().constData());
+}
+
+int UsageError(const CommandSpec& spec, const QString& message)
+{
+    PrintError(message);
+    std::fprintf(stderr, "usage: %s\nTry '--help' for more.\n", spec.usage.toUtf8().constData());
+    return kUsage;
+}
+
+int ParseArgs(const QStringList& args, const CommandSpec& spec, ParsedArgs& parsed)
+{
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (!optionsEnded && (arg == QLatin1String("--help") || arg == QLatin1String("-h"))) {
+            PrintHelp(spec);
+            return kSuccess;
+        }
+        if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
+            const qsizetype eq = arg.indexOf(QLatin1Char('='));
+            const QString name = eq < 0 ? arg : arg.left(eq);
+            if (spec.flagOptions.contains(name) && eq < 0) {
+                parsed.flags << name;
+            } else if (spec.valueOptions.contains(name)) {
+                if (eq >= 0) {
+                    parsed.values.insert(name, arg.mid(eq + 1));
+                } else if (i + 1 < args.size()) {
+                    parsed.values.insert(name, args.at(++i));
+                } else {
+                    return UsageError(spec, QStringLiteral("option %1 needs a value").arg(name));
+                }
+            } else {
+                return UsageError(spec, QStringLiteral("unknown option %1").arg(arg));
+            }
+        } else {
+            parsed.positional << arg;
+        }
+    }
+    if (parsed.positional.size() < spec.minPositional)
+        return UsageError(spec, QStringLiteral("missing argument"));
+    if (spec.maxPositional >= 0 && parsed.positional.size() > spec.maxPositional)
+        return UsageError(spec, QStringLiteral("too many arguments"));
+    return -1;
+}
+
+bool WriteStdout(const QByteArray& bytes)
+{
+    if (!bytes.isEmpty() &&
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        return false;
+    return std::fflush(stdout) == 0;
+}
+
+bool ReadInputText(const QString& fileName, QString& text, QString& error)
+{
+    if (!fileName.isEmpty() && fileName != QLatin1String("-"))
+        return ReadTextFile(fileName, text, error);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read standard input: %1").arg(in.errorString());
+        return false;
+    }
+    text = DecodeText(in.readAll());
+    return true;
+}
+
+} // namespace tembusa::cli

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CliOptions.h"
+#include "cli/Commands.h"
+
+#include "dictionary/Schema.h"
+
+#include <cstdio>
+
+namespace tembusa::cli {
+namespace {
+
+int RunCreate(const QStringList& args)
+{
+    const CommandSpec spec{
+        QStringLiteral("tembusa dict create FILE"),
+        QStringLiteral("Creates an empty dictionary database FILE with the five dictionary\n"
+                       "tables. An existing file is never replaced."),
+        {},
+        {},
+        1,
+        1};
+    ParsedArgs parsed;
+    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+        return code;
+    QString error;
+    if (!CreateKamusFile(parsed.positional.at(0), error)) {
+        PrintError(error);
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+} // namespace
+
+int RunDict(const QStringList& args)
+{
+    const CommandSpec spec{QStringLiteral("tembusa dict create FILE"),
+                           QStringLiteral("Dictionary commands:\n"
+                                          "  create FILE   create an empty dictionary database"),
+                           {},
+                           {},
+                           1,
+                           -1};
+    if (args.isEmpty())
+        return UsageError(spec, QStringLiteral("missing dictionary command"));
+    const QString command = args.at(0);
+    if (command == QLatin1String("create"))
+        return RunCreate(args.mid(1));
+    ParsedArgs parsed;
+    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+        return code;
+    return UsageError(spec, QStringLiteral("unknown dictionary command \"%1\"").arg(command));
+}
+
+} // namespace tembusa::cli

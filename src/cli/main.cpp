@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tembusa: the command-line client of the translation engine.
+#include "cli/CliOptions.h"
+#include "cli/Commands.h"
+
+#include <tembusa/Error.h>
+
+#include <cstdio>
+#include <exception>
+
+using namespace tembusa::cli;
+
+namespace {
+
+const CommandSpec kMainSpec{
+    QStringLiteral("tembusa COMMAND [ARGS...]"),
+    QStringLiteral(
+        "English to Indonesian translation from the command line.\n\n"
+        "Commands:\n"
+        "  list paragraphs|sentences|words [FILE]   show how a text is cut into units\n"
+        "  dict create FILE                         create an empty dictionary database\n\n"
+        "Each command answers --help. Exit codes: 0 success, 1 failure, 2 wrong usage."),
+    {},
+    {},
+    0,
+    -1};
+
+int Dispatch(const QStringList& args)
+{
+    if (args.isEmpty())
+        return UsageError(kMainSpec, QStringLiteral("missing command"));
+    const QString command = args.at(0);
+    if (command == QLatin1String("--version")) {
+        std::printf("tembusa %s\n", TEMBUSA_VERSION_STRING);
+        return kSuccess;
+    }
+    if (command == QLatin1String("list"))
+        return RunList(args.mid(1));
+    if (command == QLatin1String("dict"))
+        return RunDict(args.mid(1));
+    ParsedArgs parsed;
+    if (const int code = ParseArgs(args, kMainSpec, parsed); code >= 0)
+        return code;
+    return UsageError(kMainSpec, QStringLiteral("unknown command \"%1\"").arg(command));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    try {
+        return Dispatch(args);
+    } catch (const tembusa::Error& error) {
+        PrintError(error.description());
+    } catch (const std::exception& error) {
+        PrintError(QString::fromUtf8(error.what()));
+    }
+    return kFailure;
+}

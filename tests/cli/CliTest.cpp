@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command-line contract, run through the real program.
+#include "support/FixtureKamus.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace tembusa {
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+CliRun Tembusa(const QStringList& args, const QByteArray& input = QByteArray())
+{
+    QProcess process;
+    process.start(QStringLiteral(TEMBUSA_CLI_PATH), args);
+    EXPECT_TRUE(process.waitForStarted());
+    process.write(input);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(Cli, ListPrintsExactlyTheListing)
+{
+    test::TempFolder folder;
+    folder.Write(QStringLiteral("in.txt"), QByteArray("Hi. Bye"));
+    const QString file = folder.file(QStringLiteral("in.txt"));
+    struct Case
+    {
+        const char* kind;
+        QByteArray out;
+    } const cases[] = {
+        {"paragraphs", "\r\n1,8-Hi. Bye"},
+        {"sentences", "\r\n1,4-Hi.\r\n5,8-Bye"},
+        {"words", "\r\n1,3-Hi\r\n3,4-.\r\n5,8-Bye"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        const CliRun run = Tembusa({QStringLiteral("list"), QString::fromLatin1(c.kind), file});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_TRUE(run.err.isEmpty());
+    }
+}
+
+TEST(Cli, ListReadsStandardInputAndDecodesLegacyText)
+{
+    // Windows-1252 input comes out as UTF-8; a NUL byte is just a character.
+    const CliRun run =
+        Tembusa({QStringLiteral("list"), QStringLiteral("words")}, QByteArray("caf\xe9 a\0b", 8));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QByteArray("\r\n1,5-caf\xc3\xa9\r\n6,9-a\0b", 20));
+
+    const CliRun empty = Tembusa({QStringLiteral("list"), QStringLiteral("sentences")});
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_TRUE(empty.out.isEmpty());
+}
+
+TEST(Cli, FailuresAndWrongUsage)
+{
+    test::TempFolder folder;
+    struct Case
+    {
+        const char* name;
+        QStringList args;
+        int exitCode;
+        QString message;
+    } const cases[] = {
+        {"missing file",
+         {QStringLiteral("list"), QStringLiteral("words"), folder.file(QStringLiteral("nope.txt"))},
+         1,
+         QStringLiteral("nope.txt\": the file does not exist")},
+        {"folder as file",
+         {QStringLiteral("list"), QStringLiteral("words"), folder.path()},
+         1,
+         QStringLiteral("is a folder")},
+        {"unknown listing",
+         {QStringLiteral("list"), QStringLiteral("lines")},
+         2,
+         QStringLiteral("unknown listing")},
+        {"no command", {}, 2, QStringLiteral("missing command")},
+        {"unknown command", {QStringLiteral("fly")}, 2, QStringLiteral("unknown command")},
+        {"unknown option",
+         {QStringLiteral("list"), QStringLiteral("--fast"), QStringLiteral("words")},
+         2,
+         QStringLiteral("unknown option --fast")},
+        {"dict without command",
+         {QStringLiteral("dict")},
+         2,
+         QStringLiteral("missing dictionary command")},
+        {"create in a missing folder",
+         {QStringLiteral("dict"), QStringLiteral("create"),
+          folder.file(QStringLiteral("no/k.mdb"))},
+         1,
+         QStringLiteral("the folder does not exist")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = Tembusa(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    }
+}
+
+TEST(Cli, EveryCommandAnswersHelp)
+{
+    for (const QStringList& args : {QStringList{QStringLiteral("--help")},
+                                    QStringList{QStringLiteral("list"), QStringLiteral("--help")},
+                                    QStringList{QStringLiteral("dict"), QStringLiteral("create"),
+                                                QStringLiteral("--help")}}) {
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const CliRun run = Tembusa(args);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.startsWith("usage: tembusa"));
+    }
+    const CliRun version = Tembusa({QStringLiteral("--version")});
+    EXPECT_EQ(version.out, QByteArray("tembusa " TEMBUSA_VERSION_STRING "\n"));
+}
+
+TEST(Cli, DictCreateMakesAnEmptyDictionaryAndNeverReplacesOne)
+{
+    test::TempFolder folder;
+    const QString db = folder.file(QStringLiteral("new.mdb"));
+    CliRun run = Tembusa({QStringLiteral("dict"), QStringLiteral("create"), db});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    test::ExecSql(db,
+                  QStringLiteral("INSERT INTO [indo-data](English, Indo1) VALUES('book','buku')"));
+    EXPECT_EQ(test::QueryValue(db, QStringLiteral("SELECT Stat3 FROM [indo-data]")),
+              QVariant(qint64(0)));
+    const QByteArray before = folder.Read(QStringLiteral("new.mdb"));
+
+    run = Tembusa({QStringLiteral("dict"), QStringLiteral("create"), db});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("already exists")));
+    EXPECT_EQ(folder.Read(QStringLiteral("new.mdb")), before);
+}
+
+} // namespace
+} // namespace tembusa
