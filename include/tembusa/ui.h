@@ -8,6 +8,7 @@
 #include <tembusa/Export.h>
 
 #include <QString>
+#include <QStringList>
 
 namespace tembusa {
 
@@ -24,6 +25,34 @@ public:
     virtual void BusyPointer(bool busy) = 0;
     // Lets the host handle pending input (a Stop button among it).
     virtual void ProcessEvents() = 0;
+
+    // A modal input box; the typed text, or the empty text when cancelled.
+    virtual QString InputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+
+    // The meaning-choice dialog frmWordSelect for word, listing meanings with
+    // the first selected. Returns the answer: the chosen entry, TAB, its
+    // 0-based list position; "+", TAB, word, TAB, a new meaning; or the empty
+    // text for Escape. Stop sets g_StopFlag and returns the empty text.
+    virtual QString ChooseMeaning(const QString& word, const QStringList& meanings) = 0;
+
+    // The unknown-word dialog frmUnknownWord for word. Returns the answer:
+    // "+", TAB, word, TAB, the typed meaning; "?", TAB, word, TAB (not to be
+    // translated); or "^" (cancel). Stop sets g_StopFlag and returns the
+    // empty text.
+    virtual QString AskUnknownWord(const QString& word) = 0;
+
+    // The dictionary window frmKamus over the main text dictionary: modal
+    // (waits until it is closed) or modeless (returns at once).
+    virtual void ShowKamus(bool modal) = 0;
+
+    // The progress window frmProgress: one per process; showing it again
+    // only brings it forward. A Ui without such a window ignores these.
+    virtual void ShowProgress() {}
+    virtual void SetProgressMax(qint32 value) { static_cast<void>(value); }
+    virtual void SetProgressValue(qint32 value) { static_cast<void>(value); }
+    virtual void SetProgressStatus(const QString& text) { static_cast<void>(text); }
+    virtual void CloseProgress() {}
 };
 
 // The process's Ui. Without an installed one, the console Ui answers.

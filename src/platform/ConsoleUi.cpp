@@ -39,4 +39,21 @@ void ConsoleUi::ProcessEvents()
         QCoreApplication::processEvents();
 }
 
+QString ConsoleUi::InputBox(const QString&, const QString&, const QString& defaultText)
+{
+    return defaultText;
+}
+
+QString ConsoleUi::ChooseMeaning(const QString&, const QStringList&)
+{
+    return QString();
+}
+
+QString ConsoleUi::AskUnknownWord(const QString&)
+{
+    return QStringLiteral("^");
+}
+
+void ConsoleUi::ShowKamus(bool) {}
+
 } // namespace tembusa

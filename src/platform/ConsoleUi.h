@@ -17,6 +17,11 @@ public:
     void MessageBox(const QString& text, const QString& title) override;
     void BusyPointer(bool busy) override;
     void ProcessEvents() override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    QString ChooseMeaning(const QString& word, const QStringList& meanings) override;
+    QString AskUnknownWord(const QString& word) override;
+    void ShowKamus(bool modal) override;
 
 private:
     std::FILE* m_Out;

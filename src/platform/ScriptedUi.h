@@ -19,6 +19,34 @@ public:
     void MessageBox(const QString& text, const QString& title) override;
     void BusyPointer(bool busy) override;
     void ProcessEvents() override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    QString ChooseMeaning(const QString& word, const QStringList& meanings) override;
+    QString AskUnknownWord(const QString& word) override;
+    void ShowKamus(bool modal) override;
+    void ShowProgress() override;
+    void SetProgressMax(qint32 value) override;
+    void SetProgressValue(qint32 value) override;
+    void SetProgressStatus(const QString& text) override;
+    void CloseProgress() override;
+
+    // A scripted dialog answer that presses Stop: g_StopFlag is set and the
+    // dialog answers the empty text.
+    static const QString kStop;
+
+    // Answers, taken from the front; an exhausted queue answers as Escape
+    // (meaning choice, input box: empty text) or Cancel (unknown word: "^").
+    QStringList meaningAnswers;
+    QStringList unknownAnswers;
+    QStringList inputAnswers;
+
+    // What was asked, in order.
+    QStringList meaningWords;        // lblKata of each meaning choice
+    QList<QStringList> meaningLists; // List1 of each meaning choice
+    QStringList unknownWords;        // lblKata of each unknown-word dialog
+    QStringList inputPrompts;
+    QList<bool> kamusShown;  // one entry per ShowKamus, its modal flag
+    QStringList progressLog; // "show", "max N", "value N", "status T", "close"
 
     QStringList errorBoxes;
     QStringList messages;

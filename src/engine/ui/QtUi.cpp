@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/ui/QtUi.h"
 
+#include "dictionary/ui/KamusWindows.h"
+
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace tembusa {
@@ -32,6 +35,58 @@ void QtUi::BusyPointer(bool busy)
 void QtUi::ProcessEvents()
 {
     QApplication::processEvents();
+}
+
+QString QtUi::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                               QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtUi::ChooseMeaning(const QString& word, const QStringList& meanings)
+{
+    // The dialog comes with the meaning choice.
+    Q_UNUSED(word);
+    Q_UNUSED(meanings);
+    return QString();
+}
+
+QString QtUi::AskUnknownWord(const QString& word)
+{
+    Q_UNUSED(word);
+    return QStringLiteral("^");
+}
+
+void QtUi::ShowKamus(bool modal)
+{
+    ShowKamusWindow(modal);
+}
+
+void QtUi::ShowProgress()
+{
+    ShowProgressWindow();
+}
+
+void QtUi::SetProgressMax(qint32 value)
+{
+    SetProgressWindowMax(value);
+}
+
+void QtUi::SetProgressValue(qint32 value)
+{
+    SetProgressWindowValue(value);
+}
+
+void QtUi::SetProgressStatus(const QString& text)
+{
+    SetProgressWindowStatus(text);
+}
+
+void QtUi::CloseProgress()
+{
+    CloseProgressWindow();
 }
 
 Ui& WindowsUi()
