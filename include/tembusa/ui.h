@@ -21,7 +21,8 @@ public:
     virtual void ErrorBox(const QString& text) = 0;
     // A modal box with the information icon and one OK button.
     virtual void MessageBox(const QString& text, const QString& title) = 0;
-    // Shows the busy pointer (true) or the normal one (false).
+    // Shows the busy pointer (true) or the normal one (false). Not nested:
+    // false always gives the normal pointer.
     virtual void BusyPointer(bool busy) = 0;
     // Lets the host handle pending input (a Stop button among it).
     virtual void ProcessEvents() = 0;

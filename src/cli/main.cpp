@@ -17,6 +17,9 @@ const CommandSpec kMainSpec{
     QStringLiteral(
         "English to Indonesian translation from the command line.\n\n"
         "Commands:\n"
+        "  translate [--db FILE] [--ask] [--unknown OUT] [FILE]\n"
+        "                                           translate English text into Indonesian\n"
+        "  lookup [--db FILE] WORD...               look words up in the dictionary\n"
         "  list paragraphs|sentences|words [FILE]   show how a text is cut into units\n"
         "  dict create FILE                         create an empty dictionary database\n\n"
         "Each command answers --help. Exit codes: 0 success, 1 failure, 2 wrong usage."),
@@ -34,6 +37,10 @@ int Dispatch(const QStringList& args)
         std::printf("tembusa %s\n", TEMBUSA_VERSION_STRING);
         return kSuccess;
     }
+    if (command == QLatin1String("translate"))
+        return RunTranslate(args.mid(1));
+    if (command == QLatin1String("lookup"))
+        return RunLookup(args.mid(1));
     if (command == QLatin1String("list"))
         return RunList(args.mid(1));
     if (command == QLatin1String("dict"))

@@ -6,6 +6,11 @@
 #include "dictionary/Sqlite.h"
 #include "dictionary/WordFilter.h"
 #include "platform/AsciiCase.h"
+#include "platform/StopFlag.h"
+
+#include <tembusa/ui.h>
+
+#include <QStringList>
 
 namespace tembusa {
 namespace {
@@ -19,6 +24,48 @@ QString Backticked(const QString& text)
 }
 
 const QString kModule = QStringLiteral("KamusData");
+
+QString IndoColumn(int n)
+{
+    return QStringLiteral("Indo") + QString::number(n);
+}
+
+QString StatColumn(int n)
+{
+    return QStringLiteral("Stat") + QString::number(n);
+}
+
+bool IsNull(const QVariant& value)
+{
+    return !value.isValid() || value.isNull();
+}
+
+// A meaning column holds no meaning when it is null or the empty text.
+bool IsEmptyColumn(const QVariant& value)
+{
+    return IsNull(value) || value.toString().isEmpty();
+}
+
+// The numeric value of the digits a text begins with; -1 without any.
+qsizetype LeadingNumber(const QString& text)
+{
+    const QString trimmed = TrimBlanks(text);
+    qsizetype digits = 0;
+    while (digits < trimmed.size() && digits < 9 && trimmed.at(digits).isDigit() &&
+           trimmed.at(digits).unicode() < 128)
+        ++digits;
+    return digits == 0 ? -1 : trimmed.left(digits).toLongLong();
+}
+
+// Where a new meaning goes: the first empty of Indo5, Indo4, Indo3, else Indo2.
+int FreeMeaningColumn(const Recordset& rows)
+{
+    for (int n = 5; n >= 3; --n) {
+        if (IsEmptyColumn(rows.Field(IndoColumn(n))))
+            return n;
+    }
+    return 2;
+}
 
 } // namespace
 
@@ -62,6 +109,12 @@ struct KamusData::Impl : WordLists
                                        "LIMIT 1"),
                         word, QStringLiteral("IsWordIgnored"));
     }
+
+    std::optional<Recordset> FindWord(const QString& word);
+    QString ChooseMeaning(Recordset& rows);
+    QString ChooseByStatistics(const Recordset& rows);
+    QString AskMeaning(Recordset& rows);
+    QString LearnWord(const QString& word);
 
     void OpenConnection()
     {
@@ -126,19 +179,151 @@ QString KamusData::Arti(const QString& sWord)
         case 8:
             return QString();
         case 10:
+            // The sign is set aside; the meaning is of the word without it.
             word.chop(1);
             break;
         default:
             return word;
         }
     }
-    // The lookup itself comes with the meaning choice and learning.
+    std::optional<Recordset> rows = d->FindWord(word);
+    if (!rows)
+        return QString();
+    QString result;
+    if (rows->RecordCount() > 0) {
+        if (IsEmptyColumn(rows->Field(QStringLiteral("Indo2"))))
+            result = rows->Field(QStringLiteral("Indo1")).toString();
+        else
+            result = d->ChooseMeaning(*rows);
+    } else {
+        if (!d->m_LearnOff)
+            result = d->LearnWord(word);
+        d->Flag = 100;
+    }
+    rows->Close();
+    if (d->Flag == 4 && !result.isEmpty())
+        result = AsciiCapitalizeFirst(result);
+    if (!result.isEmpty())
+        result += QLatin1Char(' ');
+    return result;
+}
+
+std::optional<Recordset> KamusData::Impl::FindWord(const QString& word)
+{
+    auto rows = m_DbConnection->OpenRecordset(
+        QStringLiteral("SELECT rowid, * FROM [indo-data] WHERE English = ?1 COLLATE NOCASE"),
+        {Backticked(word)}, QStringLiteral("indo-data"));
+    if (!rows)
+        ReportDbError(QStringLiteral("FindWord"));
+    return rows;
+}
+
+QString KamusData::Impl::ChooseMeaning(Recordset& rows)
+{
+    return m_UseStatistic ? ChooseByStatistics(rows) : AskMeaning(rows);
+}
+
+QString KamusData::Impl::ChooseByStatistics(const Recordset& rows)
+{
+    int best = 1;
+    qint64 highest = -1;
+    for (int n = 1; n <= 5; ++n) {
+        // A null counter is never greater; equal counters keep the lower n.
+        const QVariant counter = rows.Field(StatColumn(n));
+        if (!IsNull(counter) && counter.toLongLong() > highest) {
+            highest = counter.toLongLong();
+            best = n;
+        }
+    }
+    return rows.Field(IndoColumn(best)).toString();
+}
+
+QString KamusData::Impl::AskMeaning(Recordset& rows)
+{
+    // List1: Indo1, then every other meaning column that is not null; each
+    // entry remembers the column it was listed from.
+    QStringList meanings{TrimBlanks(rows.Field(IndoColumn(1)).toString())};
+    QList<int> columns{1};
+    for (int n = 2; n <= 5; ++n) {
+        const QVariant meaning = rows.Field(IndoColumn(n));
+        if (!IsNull(meaning)) {
+            meanings << TrimBlanks(meaning.toString());
+            columns << n;
+        }
+    }
+    const QString english = rows.Field(QStringLiteral("English")).toString();
+    const QString answer = CurrentUi().ChooseMeaning(english, meanings);
+    if (g_StopFlag)
+        return QString();
+    if (answer.isEmpty())
+        return english;
+    const QStringList parts = answer.split(QLatin1Char('\t'));
+    DbError error;
+    if (!answer.startsWith(QLatin1Char('+'))) {
+        const qsizetype position = LeadingNumber(parts.value(1));
+        if (position >= 0 && position < columns.size() &&
+            !rows.Increment(StatColumn(columns.at(position)), error)) {
+            ShowError(error.number, error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(),
+                      kModule, QStringLiteral("ChooseMeaning"));
+            return QString();
+        }
+        return parts.value(0);
+    }
+    const QString meaning = parts.value(2);
+    rows.SetField(IndoColumn(FreeMeaningColumn(rows)), meaning);
+    if (!rows.Update(error)) {
+        ShowError(error.number, error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(),
+                  kModule, QStringLiteral("ChooseMeaning"));
+        return QString();
+    }
+    return meaning;
+}
+
+QString KamusData::Impl::LearnWord(const QString& word)
+{
+    const QString answer = CurrentUi().AskUnknownWord(TrimBlanks(word));
+    if (g_StopFlag || answer.isEmpty())
+        return QString();
+    const QStringList parts = answer.split(QLatin1Char('\t'));
+    const QString& kind = parts.at(0);
+    if (kind == QLatin1String("+")) {
+        // A refused row is not reported; the typed meaning still serves now.
+        m_DbConnection->Execute(
+            QStringLiteral("INSERT INTO [indo-data](English, Indo1, Stat1, Stat2, Stat3, Stat4, "
+                           "Stat5) VALUES(?1, ?2, 0, 0, 0, 0, 0)"),
+            {Backticked(parts.value(1)), Backticked(parts.value(2))});
+        return parts.value(2);
+    }
+    if (kind == QLatin1String("?")) {
+        m_DbConnection->Execute(QStringLiteral("INSERT INTO [indo-tolak](kata) VALUES(?1)"),
+                                {Backticked(parts.value(1))});
+        return QString();
+    }
+    if (kind == QLatin1String("^"))
+        return word;
     return QString();
 }
 
 void KamusData::LoadRule1(QVariant& rst)
 {
-    Q_UNUSED(rst);
+    const auto rows =
+        d->m_DbConnection->OpenRecordset(QStringLiteral("SELECT * FROM [Indo-Rule1]"));
+    if (!rows) {
+        const DbError& error = d->m_DbConnection->LastError();
+        ShowError(error.number,
+                  error.text + QLatin1Char('\n') + d->m_DbConnection->ConnectionString(),
+                  QStringLiteral("LoadRule1@KamusData"), QStringLiteral("LoadRule1"));
+        return;
+    }
+    QVariantList list;
+    Recordset cursor = rows->Clone();
+    for (; !cursor.IsEOF(); cursor.MoveNext()) {
+        QVariantMap row;
+        row.insert(QStringLiteral("English"), cursor.Field(QStringLiteral("English")));
+        row.insert(QStringLiteral("TypeBA"), cursor.Field(QStringLiteral("TypeBA")));
+        list << row;
+    }
+    rst = list;
 }
 
 void KamusData::InsertUnknown(const QString& sWord)

@@ -6,6 +6,7 @@
 #include <tembusa/ui.h>
 
 #include "engine/Segmentation.h"
+#include "engine/TlrEngineImpl.h"
 #include "platform/StopFlag.h"
 
 namespace tembusa {
@@ -15,24 +16,6 @@ TargetPane::~TargetPane() = default;
 ProgressBar::~ProgressBar() = default;
 StatusText::~StatusText() = default;
 UnknownList::~UnknownList() = default;
-
-struct TlrEngine::Impl
-{
-    SourcePane* m_Control = nullptr;
-    TargetPane* m_ControlTarget = nullptr;
-    ProgressBar* m_ProgressBar = nullptr;
-    StatusText* m_ControlLabel = nullptr;
-    UnknownList* m_UnknownList = nullptr;
-    bool m_UseStatistic = false;
-    qint16 SearchFlag = 0;
-    bool m_Connected = false;
-
-    QString m_Rumbela;
-    UnitTables m_Units; // m_Paragraf, m_Kalimat, m_Kata
-    qint32 m_IdxCurKalimat = 0;
-    std::optional<UnitTable> m_KalimatTarget;
-    KamusData m_KamusData;
-};
 
 TlrEngine::TlrEngine() : d(std::make_unique<Impl>())
 {
@@ -199,10 +182,16 @@ QVariant TlrEngine::SelKalimat(qint32 IdxHurup)
 
 QString TlrEngine::Translate(const QString& sHTML)
 {
-    // The document loop comes with the sentence and word translation.
-    Q_UNUSED(sHTML);
-    g_StopFlag = false;
-    return QString();
+    // A run of this object is not re-entered from its own event processing.
+    if (d->m_Running)
+        return QString();
+    struct RunningMark
+    {
+        bool& running;
+        explicit RunningMark(bool& r) : running(r) { running = true; }
+        ~RunningMark() { running = false; }
+    } mark(d->m_Running);
+    return d->Translate(sHTML);
 }
 
 void TlrEngine::InsertUnknown(const QString& sWord)

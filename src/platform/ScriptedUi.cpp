@@ -15,10 +15,10 @@ void ScriptedUi::MessageBox(const QString& text, const QString&)
     messages.append(text);
 }
 
-void ScriptedUi::BusyPointer(bool busy)
+void ScriptedUi::BusyPointer(bool shown)
 {
-    busyDepth += busy ? 1 : -1;
-    if (busy)
+    busy = shown;
+    if (shown)
         ++busyShown;
 }
 

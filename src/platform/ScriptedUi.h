@@ -50,7 +50,7 @@ public:
 
     QStringList errorBoxes;
     QStringList messages;
-    int busyDepth = 0; // busy pointer shown minus hidden
+    bool busy = false; // the busy pointer is shown
     int busyShown = 0; // times the busy pointer was shown
     int eventsProcessed = 0;
     // Runs at every ProcessEvents, so a test can act in the middle of a run.

@@ -80,7 +80,7 @@ TEST_F(ConnectTest, MissingFileShowsOneErrorBoxAndCreatesNothing)
     EXPECT_FALSE(QFile::exists(KamusPath()));
     // The busy pointer was shown while opening and put back.
     EXPECT_EQ(ui.busyShown, 1);
-    EXPECT_EQ(ui.busyDepth, 0);
+    EXPECT_FALSE(ui.busy);
 }
 
 TEST_F(ConnectTest, RefusesFilesThatAreNoDictionary)

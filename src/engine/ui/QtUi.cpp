@@ -2,6 +2,8 @@
 #include "engine/ui/QtUi.h"
 
 #include "dictionary/ui/KamusWindows.h"
+#include "engine/ui/frmUnknownWord.h"
+#include "engine/ui/frmWordSelect.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -26,10 +28,13 @@ void QtUi::MessageBox(const QString& text, const QString& title)
 
 void QtUi::BusyPointer(bool busy)
 {
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else if (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    if (busy) {
+        if (!QApplication::overrideCursor())
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
 }
 
 void QtUi::ProcessEvents()
@@ -47,16 +52,16 @@ QString QtUi::InputBox(const QString& prompt, const QString& title, const QStrin
 
 QString QtUi::ChooseMeaning(const QString& word, const QStringList& meanings)
 {
-    // The dialog comes with the meaning choice.
-    Q_UNUSED(word);
-    Q_UNUSED(meanings);
-    return QString();
+    frmWordSelect dialog(word, meanings, QApplication::activeWindow());
+    dialog.exec();
+    return dialog.Answer();
 }
 
 QString QtUi::AskUnknownWord(const QString& word)
 {
-    Q_UNUSED(word);
-    return QStringLiteral("^");
+    frmUnknownWord dialog(word, QApplication::activeWindow());
+    dialog.exec();
+    return dialog.Answer();
 }
 
 void QtUi::ShowKamus(bool modal)

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The private state of an engine object and its translation steps.
+
+#include <tembusa/KamusData.h>
+#include <tembusa/TlrEngine.h>
+
+#include "engine/Segmentation.h"
+#include "engine/WordOrder.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace tembusa {
+
+struct TlrEngine::Impl
+{
+    SourcePane* m_Control = nullptr;
+    TargetPane* m_ControlTarget = nullptr;
+    ProgressBar* m_ProgressBar = nullptr;
+    StatusText* m_ControlLabel = nullptr;
+    UnknownList* m_UnknownList = nullptr;
+    bool m_UseStatistic = false;
+    qint16 SearchFlag = 0;
+    bool m_Connected = false;
+
+    QString m_Rumbela;
+    UnitTables m_Units; // m_Paragraf, m_Kalimat, m_Kata
+    qint32 m_IdxCurKalimat = 0;
+    std::optional<UnitTable> m_KalimatTarget;
+    KamusData m_KamusData;
+
+    // The document loop: translates text sentence by sentence.
+    QString Translate(const QString& sHTML);
+    // Records where the translation of sentence index stands in the result.
+    void SetTarget(qint32 index, qint32 startPos, qint32 length);
+    bool m_Running = false; // a Translate of this object is in progress
+
+    // One trimmed sentence into Indonesian, word for word.
+    QString TranslateSentence(const QString& s);
+    std::vector<RuleWord> ReadRules();
+    QString LookupPhrase(qsizetype& position, const QStringList& words, qsizetype n);
+    QString LookupWord(const QString& word);
+    void AddUnknownWord(const QString& word);
+
+    // The host controls; a control that is not set only loses its display.
+    void ShowStatus(const QString& text);
+    void ShowRunControls(bool visible);
+};
+
+} // namespace tembusa
