@@ -68,7 +68,11 @@ public:
     // slot 10: the text translated by the last FileOpenHTML; empty until then.
     QString Rumbela() const;
 
-    // slot 11: translates the text file sFileInput into sFileOutput.
+    // slot 11: loads "Kamus.txt" and the keyword file "WordFile.txt" of the
+    // application folder, translates the text file sFileInput (its lines
+    // joined by CR LF) and keeps the result for Rumbela(). sFileOutput is not
+    // written. Returns 0; a missing or unreadable file throws Error (53 for a
+    // missing one) and leaves Rumbela() as it was.
     qint32 FileOpenHTML(const QString& sFileInput, const QString& sFileOutput);
 
     // slot 12: cuts sString into paragraphs, sentences and words, replacing

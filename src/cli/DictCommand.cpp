@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
+#include "cli/DictBuild.h"
 
 #include "dictionary/Schema.h"
 
@@ -34,9 +35,13 @@ int RunCreate(const QStringList& args)
 
 int RunDict(const QStringList& args)
 {
-    const CommandSpec spec{QStringLiteral("tembusa dict create FILE"),
+    const CommandSpec spec{QStringLiteral("tembusa dict create|import-freedict|build ..."),
                            QStringLiteral("Dictionary commands:\n"
-                                          "  create FILE   create an empty dictionary database"),
+                                          "  create FILE   create an empty dictionary database\n"
+                                          "  import-freedict INDEX DICTDZ [--db FILE]\n"
+                                          "                import a dictd dictionary\n"
+                                          "  build [--db FILE] [--replace]\n"
+                                          "                build the default dictionary"),
                            {},
                            {},
                            1,
@@ -46,6 +51,10 @@ int RunDict(const QStringList& args)
     const QString command = args.at(0);
     if (command == QLatin1String("create"))
         return RunCreate(args.mid(1));
+    if (command == QLatin1String("import-freedict"))
+        return RunImportFreeDict(args.mid(1));
+    if (command == QLatin1String("build"))
+        return RunBuild(args.mid(1));
     ParsedArgs parsed;
     if (const int code = ParseArgs(args, spec, parsed); code >= 0)
         return code;

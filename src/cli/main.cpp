@@ -21,7 +21,10 @@ const CommandSpec kMainSpec{
         "                                           translate English text into Indonesian\n"
         "  lookup [--db FILE] WORD...               look words up in the dictionary\n"
         "  list paragraphs|sentences|words [FILE]   show how a text is cut into units\n"
-        "  dict create FILE                         create an empty dictionary database\n\n"
+        "  dict create FILE                         create an empty dictionary database\n"
+        "  dict import-freedict INDEX DICTDZ [--db FILE]\n"
+        "                                           import a dictd dictionary\n"
+        "  dict build [--db FILE] [--replace]       build the default dictionary\n\n"
         "Each command answers --help. Exit codes: 0 success, 1 failure, 2 wrong usage."),
     {},
     {},

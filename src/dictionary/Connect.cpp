@@ -25,6 +25,15 @@ QString& ChosenPath()
     return path;
 }
 
+// A value holding ";" or a double quote is put between double quotes, so the
+// pair reads back whole.
+QString QuotedIfNeeded(const QString& value)
+{
+    if (!value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('"')))
+        return value;
+    return QLatin1Char('"') + value + QLatin1Char('"');
+}
+
 } // namespace
 
 QString DictionaryPath()
@@ -48,7 +57,7 @@ QString BuildConnectionString(const QString& dataSource)
     const QStringList pairs = {
         QStringLiteral("Provider=SQLite3"),
         QStringLiteral("User ID=Admin"),
-        QStringLiteral("Data Source=") + dataSource,
+        QStringLiteral("Data Source=") + QuotedIfNeeded(dataSource),
         QStringLiteral("Mode=Share Deny None"),
         QStringLiteral("Extended Properties=") + empty,
         QStringLiteral("Jet OLEDB:System database=") + empty,

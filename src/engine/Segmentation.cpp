@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Segmentation.h"
 
+#include <cstdio>
+
 namespace tembusa {
 namespace {
 
@@ -114,16 +116,29 @@ QString SpanText(const QString& text, const UnitSpan& span)
 
 QString ListUnits(const UnitTable& table, const QString& text)
 {
+    // Sized in advance: a listing of a large text is built in one buffer.
+    qsizetype size = 0;
+    for (const UnitSpan& span : table) {
+        if (span.Length > 0)
+            size += 2 + 24 + qMin<qsizetype>(span.Length, text.size());
+    }
     QString result;
+    result.reserve(size);
+    char digits[32];
+    auto appendNumber = [&](qint32 value) {
+        const int n = std::snprintf(digits, sizeof digits, "%d", value);
+        result += QLatin1String(digits, n);
+    };
     for (const UnitSpan& span : table) {
         if (span.Length <= 0)
             continue;
-        result += QStringLiteral("\r\n");
-        result += QString::number(span.StartPos);
+        result += QLatin1String("\r\n");
+        appendNumber(span.StartPos);
         result += QLatin1Char(',');
-        result += QString::number(span.EndPos);
+        appendNumber(span.EndPos);
         result += QLatin1Char('-');
-        result += SpanText(text, span);
+        if (span.StartPos >= 1 && span.StartPos <= text.size())
+            result += QStringView(text).mid(span.StartPos - 1, span.Length);
     }
     return result;
 }

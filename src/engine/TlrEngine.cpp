@@ -5,6 +5,7 @@
 #include <tembusa/KamusData.h>
 #include <tembusa/ui.h>
 
+#include "engine/FileTranslation.h"
 #include "engine/Segmentation.h"
 #include "engine/TlrEngineImpl.h"
 #include "platform/StopFlag.h"
@@ -120,9 +121,16 @@ QString TlrEngine::Rumbela() const
 
 qint32 TlrEngine::FileOpenHTML(const QString& sFileInput, const QString& sFileOutput)
 {
-    // File translation comes with the keyword file and the word list.
-    Q_UNUSED(sFileInput);
+    // No file is written: the output name is accepted for callers that pass one.
     Q_UNUSED(sFileOutput);
+    if (!d->m_Words)
+        d->m_Words = std::make_unique<CWords>();
+    d->m_Words->Load();
+    const QString text = ReadTextFileLines(sFileInput);
+    if (!d->m_HtmlWords)
+        d->m_HtmlWords = std::make_unique<HTML_Words>();
+    d->m_HtmlWords->Load();
+    d->m_Rumbela = Translate(text);
     return 0;
 }
 

@@ -3,6 +3,8 @@
 
 // The private state of an engine object and its translation steps.
 
+#include <tembusa/CWords.h>
+#include <tembusa/HTML_Words.h>
 #include <tembusa/KamusData.h>
 #include <tembusa/TlrEngine.h>
 
@@ -32,6 +34,9 @@ struct TlrEngine::Impl
     qint32 m_IdxCurKalimat = 0;
     std::optional<UnitTable> m_KalimatTarget;
     KamusData m_KamusData;
+    // File translation's word list and keyword lists, made on first use.
+    std::unique_ptr<HTML_Words> m_HtmlWords;
+    std::unique_ptr<CWords> m_Words;
 
     // The document loop: translates text sentence by sentence.
     QString Translate(const QString& sHTML);

@@ -147,6 +147,17 @@ TEST_F(ConnectTest, OpensADictionaryMadeByAnotherProgram)
     EXPECT_EQ(kamus.Flag(), 5);
 }
 
+TEST_F(ConnectTest, OpensAPathHoldingASemicolon)
+{
+    QDir(folder.path()).mkdir(QStringLiteral("a;b"));
+    const QString db = test::CreateKamus(folder.file(QStringLiteral("a;b")));
+    SetDictionaryPath(db);
+    KamusData kamus;
+    kamus.OpenAll();
+    EXPECT_TRUE(kamus.Connected());
+    EXPECT_TRUE(ui.errorBoxes.isEmpty());
+}
+
 TEST_F(ConnectTest, ASuccessAfterAFailureSetsIsConnectedAgain)
 {
     DOConnect connect;
