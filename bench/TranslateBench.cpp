@@ -48,9 +48,8 @@ void FillDictionary(const QString& path, const QString& text)
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO [indo-data](English, Indo1) VALUES(?1, ?2)", -1, &insert,
                        nullptr);
-    QStringList words = text.left(20000)
-                            .toLower()
-                            .split(QRegularExpression(QStringLiteral("[^a-z']+")), Qt::SkipEmptyParts);
+    QStringList words = text.left(20000).toLower().split(
+        QRegularExpression(QStringLiteral("[^a-z']+")), Qt::SkipEmptyParts);
     words.removeDuplicates();
     for (int i = 0; words.size() < 12000; ++i)
         words << QStringLiteral("word%1").arg(i);

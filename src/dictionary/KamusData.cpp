@@ -263,8 +263,9 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
         const qsizetype position = LeadingNumber(parts.value(1));
         if (position >= 0 && position < columns.size() &&
             !rows.Increment(StatColumn(columns.at(position)), error)) {
-            ShowError(error.number, error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(),
-                      kModule, QStringLiteral("ChooseMeaning"));
+            ShowError(error.number,
+                      error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(), kModule,
+                      QStringLiteral("ChooseMeaning"));
             return QString();
         }
         return parts.value(0);

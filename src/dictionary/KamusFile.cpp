@@ -8,6 +8,7 @@
 #include "dictionary/FileKamus.h"
 #include "platform/AppFolder.h"
 #include "platform/AsciiCase.h"
+#include "platform/BusyScope.h"
 #include "platform/TextCodec.h"
 #include "platform/TextLines.h"
 
@@ -55,16 +56,6 @@ const KamusFileDef& FileDef(int index)
 }
 
 constexpr int kFileCount = 3;
-
-// Shows the busy pointer for as long as it lives.
-class BusyScope
-{
-public:
-    BusyScope() { CurrentUi().BusyPointer(true); }
-    ~BusyScope() { CurrentUi().BusyPointer(false); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-};
 
 // Shows the progress window and closes it again, also when a failure ends
 // the operation, so the borderless window never stays behind.

@@ -21,7 +21,7 @@ const QString kSentenceMarks = QStringLiteral(",.?!");
 bool IsSkippedWord(const QString& upper)
 {
     static const QStringList kSkipped = {
-        QStringLiteral("THE"), QStringLiteral("OF"), QStringLiteral("A"),   QStringLiteral("AN"),
+        QStringLiteral("THE"), QStringLiteral("OF"), QStringLiteral("A"),    QStringLiteral("AN"),
         QStringLiteral("BE"),  QStringLiteral("IS"), QStringLiteral("WERE"), QStringLiteral("WAS")};
     return kSkipped.contains(upper);
 }
@@ -106,7 +106,9 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
     const QStringList words = ApplyWordOrder(s, ReadRules()).split(QLatin1Char(' '));
     QString out;
     CurrentUi().ProcessEvents();
-    const WordLookup lookup = [this](const QString& word) { return LookupWord(word); };
+    const WordLookup lookup = [this](const QString& word) {
+        return LookupWord(word);
+    };
     // The last element is the empty text after the final blank.
     const qsizetype end = words.size() - 1;
     for (qsizetype i = 0; i < end; ++i) {

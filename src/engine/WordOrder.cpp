@@ -30,7 +30,8 @@ QString ApplyWordOrder(const QString& s, const std::vector<RuleWord>& rules)
                 // The word in front keeps its full stop, and the moved word
                 // takes one too when that word ended the sentence part.
                 const QString p = words.at(i - 1);
-                words[i - 1] = words.at(i) + (EndsWithFullStop(p) ? QStringLiteral(".") : QString());
+                words[i - 1] =
+                    words.at(i) + (EndsWithFullStop(p) ? QStringLiteral(".") : QString());
                 words[i] = p;
             } else {
                 if (i >= words.size() - 1)

@@ -81,7 +81,8 @@ void ConsoleUi::ProcessEvents()
 QString ConsoleUi::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     Print(title + QStringLiteral(" ") + prompt +
-          (defaultText.isEmpty() ? QString() : QStringLiteral("[") + defaultText + QStringLiteral("] ")));
+          (defaultText.isEmpty() ? QString()
+                                 : QStringLiteral("[") + defaultText + QStringLiteral("] ")));
     QString answer;
     if (!ReadAnswer(answer))
         return QString();
@@ -90,7 +91,8 @@ QString ConsoleUi::InputBox(const QString& prompt, const QString& title, const Q
 
 QString ConsoleUi::ChooseMeaning(const QString& word, const QStringList& meanings)
 {
-    QString menu = QStringLiteral("\nSelect Correct Word for this context: ") + word + QLatin1Char('\n');
+    QString menu =
+        QStringLiteral("\nSelect Correct Word for this context: ") + word + QLatin1Char('\n');
     for (qsizetype i = 0; i < meanings.size(); ++i)
         menu += QStringLiteral("  %1) %2\n").arg(i + 1).arg(meanings.at(i));
     menu += QStringLiteral("  +) Tambah Arti Lain (add a meaning)   s) Stop   "

@@ -7,9 +7,9 @@ namespace tembusa {
 
 QString AskNewMeaning(Ui& ui, const QString& word)
 {
-    const QString meaning = ui.InputBox(QStringLiteral("Arti dari kata ") + word +
-                                            QStringLiteral(" adalah "),
-                                        QStringLiteral("Artinya ?"), QString());
+    const QString meaning =
+        ui.InputBox(QStringLiteral("Arti dari kata ") + word + QStringLiteral(" adalah "),
+                    QStringLiteral("Artinya ?"), QString());
     if (meaning.isEmpty()) {
         ui.MessageBox(QStringLiteral("Artinya tidak diisi."), QString());
         return QString();

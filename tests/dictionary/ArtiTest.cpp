@@ -20,14 +20,15 @@ protected:
     {
         g_StopFlag = false;
         db = test::CreateKamus(folder.path());
-        test::ExecSql(db, QStringLiteral(
-            "INSERT INTO [indo-data](English, Indo1, Indo2, Indo3, Indo4, Indo5) VALUES"
-            " ('book','buku',NULL,NULL,NULL,NULL),"
-            " ('empty',NULL,NULL,NULL,NULL,NULL),"
-            " ('read','membaca','baca',NULL,NULL,NULL),"
-            " ('fair','adil',' pameran ',NULL,NULL,'cantik'),"
-            " ('full','penuh','kenyang','sarat','padat','genap'),"
-            " ('don`t','jangan',NULL,NULL,NULL,NULL);"));
+        test::ExecSql(
+            db, QStringLiteral(
+                    "INSERT INTO [indo-data](English, Indo1, Indo2, Indo3, Indo4, Indo5) VALUES"
+                    " ('book','buku',NULL,NULL,NULL,NULL),"
+                    " ('empty',NULL,NULL,NULL,NULL,NULL),"
+                    " ('read','membaca','baca',NULL,NULL,NULL),"
+                    " ('fair','adil',' pameran ',NULL,NULL,'cantik'),"
+                    " ('full','penuh','kenyang','sarat','padat','genap'),"
+                    " ('don`t','jangan',NULL,NULL,NULL,NULL);"));
         kamus.OpenAll();
         ASSERT_TRUE(kamus.Connected());
     }
@@ -87,11 +88,12 @@ TEST_F(ArtiTest, ChoiceCountsTheMeaningColumnItWasListedFrom)
     ui.meaningAnswers << QStringLiteral("cantik\t2") << QStringLiteral("cantik\t2");
     EXPECT_EQ(kamus.Arti(QStringLiteral("fair")), QStringLiteral("cantik "));
     // Indo3 and Indo4 are null: the list holds Indo1, Indo2 and Indo5, trimmed.
-    EXPECT_EQ(ui.meaningLists.at(0),
-              (QStringList{QStringLiteral("adil"), QStringLiteral("pameran"), QStringLiteral("cantik")}));
+    EXPECT_EQ(ui.meaningLists.at(0), (QStringList{QStringLiteral("adil"), QStringLiteral("pameran"),
+                                                  QStringLiteral("cantik")}));
     EXPECT_EQ(ui.meaningWords.at(0), QStringLiteral("fair"));
     // Another user counts in between: no count is lost.
-    test::ExecSql(db, QStringLiteral("UPDATE [indo-data] SET Stat5 = Stat5 + 10 WHERE English='fair'"));
+    test::ExecSql(db,
+                  QStringLiteral("UPDATE [indo-data] SET Stat5 = Stat5 + 10 WHERE English='fair'"));
     kamus.Arti(QStringLiteral("fair"));
     EXPECT_EQ(Value(QStringLiteral("SELECT Stat5 FROM [indo-data] WHERE English='fair'")),
               QVariant(qint64(12)));
@@ -168,11 +170,13 @@ TEST_F(ArtiTest, LoadRule1HandsOverTheRuleRows)
     QVariant rst = QStringLiteral("untouched");
     kamus.LoadRule1(rst);
     EXPECT_EQ(rst.toList().size(), 0);
-    test::ExecSql(db, QStringLiteral("INSERT INTO [Indo-Rule1] VALUES ('this','A'), ('very',NULL)"));
+    test::ExecSql(db,
+                  QStringLiteral("INSERT INTO [Indo-Rule1] VALUES ('this','A'), ('very',NULL)"));
     kamus.LoadRule1(rst);
     const QVariantList rows = rst.toList();
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows.at(0).toMap().value(QStringLiteral("English")), QVariant(QStringLiteral("this")));
+    EXPECT_EQ(rows.at(0).toMap().value(QStringLiteral("English")),
+              QVariant(QStringLiteral("this")));
     EXPECT_EQ(rows.at(0).toMap().value(QStringLiteral("TypeBA")), QVariant(QStringLiteral("A")));
     EXPECT_FALSE(rows.at(1).toMap().value(QStringLiteral("TypeBA")).isValid());
 }
@@ -187,7 +191,8 @@ TEST_F(ArtiTest, DatabaseFailuresShowTheErrorBoxAndGiveNothing)
     ASSERT_EQ(ui.errorBoxes.size(), 1);
     // The provider's text, a line feed and the connection string.
     EXPECT_TRUE(ui.errorBoxes.at(0).contains(QStringLiteral("\nProvider=SQLite3;User ID=Admin;"
-                                                            "Data Source=") + db));
+                                                            "Data Source=") +
+                                             db));
     EXPECT_TRUE(ui.errorBoxes.at(0).endsWith(
         QStringLiteral("\r\nModule:LoadRule1@KamusData\r\nFunction:LoadRule1")));
 

@@ -13,13 +13,20 @@ namespace {
 TEST(AffixRules, FindsTheStemOrBaseFormAndItsPrefixText)
 {
     const QHash<QString, QString> dictionary = {
-        {QStringLiteral("like"), QStringLiteral("suka")},  {QStringLiteral("unlike"), QStringLiteral("beda")},
-        {QStringLiteral("able"), QStringLiteral("mampu")}, {QStringLiteral("run"), QStringLiteral("lari")},
-        {QStringLiteral("use"), QStringLiteral("pakai")},  {QStringLiteral("make"), QStringLiteral("buat")},
-        {QStringLiteral("walk"), QStringLiteral("jalan")}, {QStringLiteral("book"), QStringLiteral("buku")},
-        {QStringLiteral("quick"), QStringLiteral("cepat")}, {QStringLiteral("agree"), QStringLiteral("setuju")},
-        {QStringLiteral("write"), QStringLiteral("tulis")}, {QStringLiteral("take"), QStringLiteral("ambil")},
-        {QStringLiteral("happy"), QStringLiteral("senang")}, {QStringLiteral("teacher"), QStringLiteral("guru")},
+        {QStringLiteral("like"), QStringLiteral("suka")},
+        {QStringLiteral("unlike"), QStringLiteral("beda")},
+        {QStringLiteral("able"), QStringLiteral("mampu")},
+        {QStringLiteral("run"), QStringLiteral("lari")},
+        {QStringLiteral("use"), QStringLiteral("pakai")},
+        {QStringLiteral("make"), QStringLiteral("buat")},
+        {QStringLiteral("walk"), QStringLiteral("jalan")},
+        {QStringLiteral("book"), QStringLiteral("buku")},
+        {QStringLiteral("quick"), QStringLiteral("cepat")},
+        {QStringLiteral("agree"), QStringLiteral("setuju")},
+        {QStringLiteral("write"), QStringLiteral("tulis")},
+        {QStringLiteral("take"), QStringLiteral("ambil")},
+        {QStringLiteral("happy"), QStringLiteral("senang")},
+        {QStringLiteral("teacher"), QStringLiteral("guru")},
         {QStringLiteral("do"), QStringLiteral("lakukan")},
     };
     struct Case
@@ -56,7 +63,8 @@ TEST(AffixRules, FindsTheStemOrBaseFormAndItsPrefixText)
             return dictionary.value(word);
         };
         QString prefix;
-        EXPECT_EQ(TranslateWord(QString::fromLatin1(c.word), prefix, lookup), QString::fromLatin1(c.meaning));
+        EXPECT_EQ(TranslateWord(QString::fromLatin1(c.word), prefix, lookup),
+                  QString::fromLatin1(c.meaning));
         EXPECT_EQ(prefix, QString::fromLatin1(c.prefix));
         EXPECT_EQ(tried, c.tried);
     }

@@ -93,7 +93,8 @@ TEST(FileTranslation, FileOpenHTMLTranslatesTheFileForRumbela)
 
     TlrEngine engine;
     engine.m_UseStatistic(true);
-    EXPECT_EQ(engine.FileOpenHTML(folder.file(QStringLiteral("in.txt")), QStringLiteral("out.txt")), 0);
+    EXPECT_EQ(engine.FileOpenHTML(folder.file(QStringLiteral("in.txt")), QStringLiteral("out.txt")),
+              0);
     // Both lines keep their CR LF; the CR of each pair ends the sentence.
     EXPECT_EQ(engine.Rumbela(), QStringLiteral("halo \ndunia \n"));
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("out.txt"))));

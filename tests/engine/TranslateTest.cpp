@@ -21,16 +21,17 @@ protected:
     {
         g_StopFlag = false;
         db = test::CreateKamus(folder.path());
-        test::ExecSql(db, QStringLiteral(
-            "INSERT INTO [indo-data](English, Indo1, Indo2) VALUES"
-            " ('hello','halo',NULL), ('world','dunia',NULL), ('book','buku',NULL),"
-            " ('read','membaca','baca'), ('good','bagus',NULL), ('this','ini',NULL),"
-            " ('run','lari',NULL), ('i','saya',NULL), ('house','rumah',NULL),"
-            " ('thank you','terima kasih',NULL), ('caf\u00e9','kafe',NULL),"
-            " ('one','satu',NULL), ('two','dua',NULL), ('three','tiga',NULL),"
-            " ('four','empat',NULL), ('five','lima',NULL);"
-            "INSERT INTO [Indo-Rule1](English, TypeBA) VALUES ('this','a'), ('good','A');"
-            "INSERT INTO [indo-tolak](kata) VALUES ('km');"));
+        test::ExecSql(
+            db, QStringLiteral(
+                    "INSERT INTO [indo-data](English, Indo1, Indo2) VALUES"
+                    " ('hello','halo',NULL), ('world','dunia',NULL), ('book','buku',NULL),"
+                    " ('read','membaca','baca'), ('good','bagus',NULL), ('this','ini',NULL),"
+                    " ('run','lari',NULL), ('i','saya',NULL), ('house','rumah',NULL),"
+                    " ('thank you','terima kasih',NULL), ('caf\u00e9','kafe',NULL),"
+                    " ('one','satu',NULL), ('two','dua',NULL), ('three','tiga',NULL),"
+                    " ('four','empat',NULL), ('five','lima',NULL);"
+                    "INSERT INTO [Indo-Rule1](English, TypeBA) VALUES ('this','a'), ('good','A');"
+                    "INSERT INTO [indo-tolak](kata) VALUES ('km');"));
     }
 
     // An engine with every host control set.
@@ -67,7 +68,8 @@ TEST_F(TranslateTest, TranslatesToTheCharacter)
     } const cases[] = {
         {"empty text", QString(), QString()},
         {"one word", QStringLiteral("hello"), QStringLiteral("halo ")},
-        {"closing mark is put back", QStringLiteral("Hello world."), QStringLiteral("Halo dunia. ")},
+        {"closing mark is put back", QStringLiteral("Hello world."),
+         QStringLiteral("Halo dunia. ")},
         {"CR LF after the mark is kept", QStringLiteral("Hello world.\r\n"),
          QStringLiteral("Halo dunia. \r\n")},
         {"line feeds pass through; carriage returns before them do not",
@@ -197,8 +199,8 @@ TEST_F(TranslateTest, SelKalimatSelectsTheSourceOfEveryCaretPosition)
     // "xyzzy été." 16-25, blank 26, LF 27, "Lima." 28-32, blank 33. A caret
     // stands before the character of its number: right after a sentence's
     // last character, it still belongs to that sentence.
-    const int expected[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2,
-                            2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 4, 4, 4, 4, 4};
+    const int expected[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2,
+                            2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 4, 4, 4, 4, 4};
     ASSERT_EQ(qsizetype(std::size(expected)), result.size());
     for (qint32 caret = 0; caret < qint32(result.size()); ++caret) {
         SCOPED_TRACE(caret);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dictionary/ui/frmKamus.h"
+#include "platform/BusyScope.h"
 
 #include <tembusa/Collection.h>
 #include <tembusa/Error.h>
@@ -44,16 +45,6 @@ QPushButton* AddButton(QWidget* form, const char* name, const QString& caption, 
     button->setAutoDefault(false);
     return button;
 }
-
-// Shows the busy pointer for as long as it lives.
-class BusyScope
-{
-public:
-    BusyScope() { CurrentUi().BusyPointer(true); }
-    ~BusyScope() { CurrentUi().BusyPointer(false); }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-};
 
 } // namespace
 

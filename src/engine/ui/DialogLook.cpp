@@ -1,34 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/ui/DialogLook.h"
 
+#include "dictionary/ui/FormMetrics.h"
+
 #include <QDialog>
-#include <QFontDatabase>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace tembusa {
 
 void ApplyDialogLook(QDialog* dialog)
 {
-    if (QFontDatabase::families().contains(QStringLiteral("Verdana"))) {
-        QFont font(QStringLiteral("Verdana"));
-        font.setPointSizeF(8.25);
-        dialog->setFont(font);
-    }
+    UseFormFont(dialog);
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setModal(true);
 }
 
-void CentreOnScreen(QDialog* dialog)
+void FixSizeAndCentre(QDialog* dialog)
 {
     dialog->adjustSize();
     dialog->setFixedSize(dialog->size());
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = dialog->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    dialog->move(frame.topLeft());
+    CentreWindowOnScreen(dialog);
 }
 
 } // namespace tembusa

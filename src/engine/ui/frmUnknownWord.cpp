@@ -15,8 +15,7 @@
 
 namespace tembusa {
 
-frmUnknownWord::frmUnknownWord(const QString& word, QWidget* parent)
-    : QDialog(parent), m_Word(word)
+frmUnknownWord::frmUnknownWord(const QString& word, QWidget* parent) : QDialog(parent), m_Word(word)
 {
     setObjectName(QStringLiteral("frmUnknownWord"));
     setWindowTitle(QStringLiteral("Unknown Word"));
@@ -51,17 +50,17 @@ frmUnknownWord::frmUnknownWord(const QString& word, QWidget* parent)
     left->addStretch();
 
     auto* right = new QVBoxLayout;
-    QPushButton* tambah =
-        AddButton(QStringLiteral("cmdTambah"), QStringLiteral("&Tambah"), &frmUnknownWord::cmdTambah_Click);
+    QPushButton* tambah = AddButton(QStringLiteral("cmdTambah"), QStringLiteral("&Tambah"),
+                                    &frmUnknownWord::cmdTambah_Click);
     right->addWidget(tambah);
-    right->addWidget(
-        AddButton(QStringLiteral("cmdBatal"), QStringLiteral("&Batal"), &frmUnknownWord::cmdBatal_Click));
+    right->addWidget(AddButton(QStringLiteral("cmdBatal"), QStringLiteral("&Batal"),
+                               &frmUnknownWord::cmdBatal_Click));
     right->addWidget(AddButton(QStringLiteral("cmdTolak"), QStringLiteral("&Tdk. Diartikan"),
                                &frmUnknownWord::cmdTolak_Click));
     right->addWidget(AddButton(QStringLiteral("cmdLihKamus"), QStringLiteral("Lihat &Kamus"),
                                &frmUnknownWord::cmdLihKamus_Click));
-    right->addWidget(
-        AddButton(QStringLiteral("cmdStop"), QStringLiteral("&Stop"), &frmUnknownWord::cmdStop_Click));
+    right->addWidget(AddButton(QStringLiteral("cmdStop"), QStringLiteral("&Stop"),
+                               &frmUnknownWord::cmdStop_Click));
     right->addStretch();
     // Enter is "Tambah".
     tambah->setDefault(true);
@@ -69,7 +68,7 @@ frmUnknownWord::frmUnknownWord(const QString& word, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(right);
-    CentreOnScreen(this);
+    FixSizeAndCentre(this);
 }
 
 QPushButton* frmUnknownWord::AddButton(const QString& name, const QString& caption,

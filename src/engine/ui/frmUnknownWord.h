@@ -33,7 +33,8 @@ public:
 
 private:
     void Finish(const QString& answer);
-    QPushButton* AddButton(const QString& name, const QString& caption, void (frmUnknownWord::*slot)());
+    QPushButton* AddButton(const QString& name, const QString& caption,
+                           void (frmUnknownWord::*slot)());
 
     QString m_Word;
     QString m_Answer;

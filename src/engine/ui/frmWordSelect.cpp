@@ -72,7 +72,7 @@ frmWordSelect::frmWordSelect(const QString& word, const QStringList& meanings, Q
     connect(m_cmdTambah, &QPushButton::clicked, this, &frmWordSelect::cmdTambah_Click);
     connect(m_cmdStop, &QPushButton::clicked, this, &frmWordSelect::cmdStop_Click);
     m_List1->setFocus();
-    CentreOnScreen(this);
+    FixSizeAndCentre(this);
 }
 
 void frmWordSelect::Finish(const QString& answer)

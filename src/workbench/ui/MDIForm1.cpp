@@ -1,19 +1,504 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/ui/MDIForm1.h"
 
+#include "workbench/FilePaths.h"
+#include "workbench/TileLayout.h"
+#include "workbench/ui/Desktop.h"
+#include "workbench/ui/ModMDI.h"
+#include "workbench/ui/TabDock.h"
+#include "workbench/ui/ToolIcons.h"
+#include "workbench/ui/frmDoc.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
 
 namespace rumbela {
 
-MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent), m_MdiArea(new QMdiArea(this))
+namespace {
+
+struct ToolButton
+{
+    const char* key;
+    const char* toolTip;
+    bool separatorAfter;
+};
+
+// tBar's buttons, in order.
+constexpr ToolButton kButtons[] = {
+    {"start", "Start translate...", false},
+    {"stop", "stop translate", false},
+    {"view", "View on browser", true},
+    {"new", "New Document", false},
+    {"open", "Open Document", false},
+    {"close", "Close Open Document", true},
+    {"save", "Save Document", false},
+    {"saveall", "Save All Open Documents", false},
+    {"saveas", "Save Document As", false},
+    {"reload", "Reload Open Document", true},
+    {"print", "Print Document", true},
+    {"undo", "Undo", false},
+    {"redo", "Redo", true},
+    {"cut", "Cut Selected Text", false},
+    {"copy", "Copy Selected Text", false},
+    {"paste", "Paste Clipboard Contents", false},
+    {"delete", "Delete Selected Text", true},
+    {"prop", "Settings", true},
+    {"find", "Find", false},
+    {"findnext", "Find Next", false},
+    {"findprev", "Find Previous", true},
+    {"tabl", "Tab Right", false},
+    {"tabr", "Tab Left", true},
+    {"cblock", "Comment Block", false},
+    {"ublock", "Uncomment Block", true},
+    {"tbmark", "Toggle Bookmark", false},
+    {"nbmark", "Next Bookmark", false},
+    {"pbmark", "Previous Bookmark", false},
+    {"cbmark", "Clear Bookmarks", true},
+    {"pline", "Previous Line", false},
+    {"nline", "Next Line", true},
+    {"ctag", "Custom Tag", true},
+    {"tilehor", "Tile Horizontaly", false},
+    {"tilever", "Tile Verticly", false},
+    {"cascade", "Cascade", true},
+    {"help", "Help", false},
+};
+
+// The buttons a document's activation enables, in order; they start disabled.
+constexpr const char* kDocButtons[] = {
+    "start",  "view",     "close",    "save",  "saveas", "saveall", "reload",  "delete", "print",
+    "find",   "findnext", "findprev", "tabl",  "tabr",   "cblock",  "ublock",  "tbmark", "nbmark",
+    "pbmark", "cbmark",   "nline",    "pline", "ctag",   "tilehor", "tilever", "cascade"};
+
+// Layout values of the status strip, in pixels (twips / 15).
+constexpr int kStatusStripHeight = 35;              // 525
+constexpr int kTabTop = 8;                          // 120
+constexpr int kTabHeight = 25;                      // 375
+constexpr QRect kProgressBarRect(302, 16, 112, 14); // 4530,240 1680 x 210
+constexpr QRect kStatusLabelRect(425, 14, 214, 19); // 6375,210 3210 x 285
+
+// Docked sizes of the navigator (width) and the output window (height).
+constexpr int kNavigatorWidth = 220;
+constexpr int kOutputHeight = 217; // 3255 twips
+
+// Design size of the frame: 9885 x 6030 twips.
+constexpr QSize kFrameSize(659, 402);
+
+QAction* AddItem(QMenu* menu, const QString& name, const QString& text,
+                 const QKeySequence& shortcut = QKeySequence())
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MDIForm1::MDIForm1(Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), m_Desktop(desktop), m_MdiArea(new QMdiArea(this)),
+      m_fDock(new TabDock(this))
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Zidirarad Uvizidurez - Rumbela Ver.3.0"));
     m_MdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_MdiArea);
-    // The design size, 9885 x 6030 twips at 15 twips a pixel, for when the
-    // window is restored from maximised.
-    resize(659, 402);
+    // Size for when the window is restored from maximised.
+    resize(kFrameSize);
+    m_Docs = std::make_unique<ModMDI>(*this, desktop);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBars();
+    CreateStatusStrip();
+    CreateStatusBar();
+    CreateDockWindows();
+    StartUp();
+}
+
+// The document set goes first: its connections end with it, so windows
+// destroyed after it report to nobody.
+MDIForm1::~MDIForm1() = default;
+
+QLabel* MDIForm1::StatusPanel(int number) const
+{
+    return m_StatusPanels.value(number - 1);
+}
+
+QAction* MDIForm1::mnuRec(int index) const
+{
+    return m_mnuRec.value(index);
+}
+
+QAction* MDIForm1::Button(const QString& key) const
+{
+    return m_Buttons.value(key);
+}
+
+void MDIForm1::ButtonClick(const QString& key)
+{
+    const auto action = m_ButtonActions.constFind(key);
+    if (action != m_ButtonActions.constEnd() && *action)
+        (*action)();
+}
+
+void MDIForm1::SetButtonAction(const QString& key, std::function<void()> action)
+{
+    m_ButtonActions.insert(key, std::move(action));
+}
+
+void MDIForm1::EnableStart()
+{
+    m_Buttons.value(QStringLiteral("start"))->setEnabled(true);
+}
+
+void MDIForm1::EnableDocButtons()
+{
+    if (m_Buttons.value(QStringLiteral("close"))->isEnabled())
+        return;
+    for (const char* key : kDocButtons)
+        m_Buttons.value(QString::fromLatin1(key))->setEnabled(true);
+}
+
+void MDIForm1::Arrange(int code)
+{
+    if (code < 0 || code > 3)
+        return;
+    const auto arrangement = Arrangement(code);
+    if (arrangement == Arrangement::Cascade) {
+        m_MdiArea->cascadeSubWindows();
+        return;
+    }
+    const QRect area = m_MdiArea->viewport()->rect();
+    QList<QMdiSubWindow*> windows;
+    QList<QSize> iconSizes;
+    for (QMdiSubWindow* window : m_MdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (window->isMinimized() == (arrangement == Arrangement::Icons)) {
+            windows.append(window);
+            iconSizes.append(window->size());
+        }
+    }
+    const QList<QRect> rects = arrangement == Arrangement::Icons
+                                   ? IconRects(iconSizes, area)
+                                   : TileRects(int(windows.size()), area, arrangement);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (windows[i]->isMaximized())
+            windows[i]->showNormal();
+        windows[i]->setGeometry(rects[i]);
+    }
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    m_MdiArea->closeAllSubWindows();
+    event->accept();
+}
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_picStatus && event->type() == QEvent::Resize)
+        LayoutStatusStrip();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIForm1::CreateActions()
+{
+    for (const ToolButton& button : kButtons) {
+        const QString key = QString::fromLatin1(button.key);
+        auto* action = new QAction(ToolIcon(key), QString::fromLatin1(button.toolTip), this);
+        action->setObjectName(key);
+        action->setData(key);
+        action->setToolTip(QString::fromLatin1(button.toolTip));
+        m_Buttons.insert(key, action);
+    }
+    for (const char* key : kDocButtons)
+        m_Buttons.value(QString::fromLatin1(key))->setEnabled(false);
+    m_Buttons.value(QStringLiteral("stop"))->setEnabled(false);
+
+    ModMDI* docs = m_Docs.get();
+    SetButtonAction(QStringLiteral("new"), [docs] { docs->FileNew(); });
+    SetButtonAction(QStringLiteral("open"), [docs] { docs->OpenCommand(); });
+    SetButtonAction(QStringLiteral("close"), [docs] { docs->CloseDoc(); });
+    SetButtonAction(QStringLiteral("saveall"), [docs] { docs->SaveAllDocs(); });
+    SetButtonAction(QStringLiteral("saveas"), [docs] { docs->SaveFileAs(); });
+    SetButtonAction(QStringLiteral("reload"), [docs] { docs->ReloadDoc(); });
+    SetButtonAction(QStringLiteral("tilehor"), [this] { Arrange(1); });
+    SetButtonAction(QStringLiteral("tilever"), [this] { Arrange(2); });
+    SetButtonAction(QStringLiteral("cascade"), [this] { Arrange(0); });
+}
+
+void MDIForm1::CreateMenus()
+{
+    CreateFileMenu();
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnEdit"));
+    AddItem(edit, QStringLiteral("mnCopy"), QStringLiteral("&Copy"));
+    AddItem(edit, QStringLiteral("mnPaste"), QStringLiteral("&Paste"));
+    AddItem(edit, QStringLiteral("mnFind"), QStringLiteral("&Find"));
+    AddItem(edit, QStringLiteral("mnReplace"), QStringLiteral("&Replace"));
+    menuBar()->addMenu(QStringLiteral("&View"))->setObjectName(QStringLiteral("mnView"));
+    menuBar()->addMenu(QStringLiteral("F&ormat"))->setObjectName(QStringLiteral("mnFormat"));
+    CreateDebugMenu();
+    menuBar()->addMenu(QStringLiteral("&Run"))->setObjectName(QStringLiteral("mnRun"));
+    menuBar()->addMenu(QStringLiteral("&Tools"))->setObjectName(QStringLiteral("mnTools"));
+    menuBar()->addMenu(QStringLiteral("&Add-Ins"))->setObjectName(QStringLiteral("mnAddIns"));
+    CreateWindowMenu();
+    CreateHelpMenu();
+}
+
+void MDIForm1::CreateFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnFile"));
+    ModMDI* docs = m_Docs.get();
+    connect(AddItem(file, QStringLiteral("mnNew"), QStringLiteral("&New Document"),
+                    QKeySequence(Qt::CTRL | Qt::Key_N)),
+            &QAction::triggered, docs, &ModMDI::FileNew);
+    connect(AddItem(file, QStringLiteral("mnOpen"), QStringLiteral("&Open Document"),
+                    QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, docs, &ModMDI::OpenCommand);
+    connect(AddItem(file, QStringLiteral("mnSaveAs"), QStringLiteral("&Save As Document"),
+                    QKeySequence(Qt::Key_F12)),
+            &QAction::triggered, docs, &ModMDI::SaveFileAs);
+    AddItem(file, QStringLiteral("mnPrint"), QStringLiteral("&Print Document"),
+            QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addSeparator();
+    QMenu* recent = file->addMenu(QStringLiteral("&Recent Files"));
+    recent->setObjectName(QStringLiteral("mnRecent"));
+    for (int k = 0; k < 6; ++k) {
+        QAction* item = AddItem(recent, QStringLiteral("mnuRec") + QString::number(k), QString());
+        // Only the first item shows before an entry fills it.
+        item->setVisible(k == 0);
+        connect(item, &QAction::triggered, docs, [docs, k] { docs->OpenRecent(k); });
+        m_mnuRec.append(item);
+    }
+    connect(AddItem(file, QStringLiteral("mnExit"), QStringLiteral("E&xit")), &QAction::triggered,
+            this, &MDIForm1::Exit);
+}
+
+void MDIForm1::CreateDebugMenu()
+{
+    QMenu* debug = menuBar()->addMenu(QStringLiteral("&Debug"));
+    debug->setObjectName(QStringLiteral("mnDebug"));
+    m_DisplayLog =
+        AddItem(debug, QStringLiteral("DisplayLogWindow"), QStringLiteral("Display &Log window"));
+    m_DisplayLog->setCheckable(true);
+    connect(m_DisplayLog, &QAction::triggered, this, &MDIForm1::DisplayLogWindow);
+    AddItem(debug, QStringLiteral("mnParser"), QStringLiteral("Display &Parser"));
+    m_mnStat = AddItem(debug, QStringLiteral("mnStat"), QStringLiteral("Use &Statistic"));
+    m_mnStat->setCheckable(true);
+}
+
+void MDIForm1::CreateWindowMenu()
+{
+    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+    window->setObjectName(QStringLiteral("mnWindow"));
+    connect(AddItem(window, QStringLiteral("mnTileHor"), QStringLiteral("&Tile Horizontal")),
+            &QAction::triggered, this, [this] { Arrange(1); });
+    connect(AddItem(window, QStringLiteral("mnTileVer"), QStringLiteral("&Tile Vertical")),
+            &QAction::triggered, this, [this] { Arrange(2); });
+    connect(AddItem(window, QStringLiteral("mnArrange"), QStringLiteral("Arrange Icons")),
+            &QAction::triggered, this, [this] { Arrange(3); });
+    connect(AddItem(window, QStringLiteral("mnCascade"), QStringLiteral("&Casade")),
+            &QAction::triggered, this, [this] { Arrange(0); });
+    window->addSeparator();
+    connect(AddItem(window, QStringLiteral("mnCloseAll"), QStringLiteral("Close All Windows")),
+            &QAction::triggered, m_Docs.get(), &ModMDI::CloseAllDocs);
+    window->addSeparator();
+    AddItem(window, QStringLiteral("mnBrowser"), QStringLiteral("&Show File in Browser"));
+    m_WindowList = window->addMenu(QStringLiteral("Window List"));
+    m_WindowList->setObjectName(QStringLiteral("mnWindowList"));
+    connect(m_WindowList, &QMenu::aboutToShow, this, &MDIForm1::FillWindowList);
+}
+
+void MDIForm1::CreateHelpMenu()
+{
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnHelp"));
+    AddItem(help, QStringLiteral("mnGeneralHelp"), QStringLiteral("&General Help"));
+    AddItem(help, QStringLiteral("mnHelpOnline"), QStringLiteral("Help Online"));
+    help->addSeparator();
+    AddItem(help, QStringLiteral("mnReadme"), QStringLiteral("&Readme"));
+    AddItem(help, QStringLiteral("mnWebsite"), QStringLiteral("Rumbela Website"));
+    help->addSeparator();
+    AddItem(help, QStringLiteral("mnUpdate"), QStringLiteral("&Check Update Application"));
+    AddItem(help, QStringLiteral("mnAbout"), QStringLiteral("&About"));
+}
+
+void MDIForm1::CreateToolBars()
+{
+    m_tBar = addToolBar(QStringLiteral("Standard"));
+    m_tBar->setObjectName(QStringLiteral("tBar"));
+    m_tBar->setIconSize(QSize(16, 16));
+    for (const ToolButton& button : kButtons) {
+        m_tBar->addAction(m_Buttons.value(QString::fromLatin1(button.key)));
+        if (button.separatorAfter)
+            m_tBar->addSeparator();
+    }
+    connect(m_tBar, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { ButtonClick(action->data().toString()); });
+
+    addToolBarBreak();
+    m_tbMacro = addToolBar(QStringLiteral("Macro"));
+    m_tbMacro->setObjectName(QStringLiteral("tbMacro"));
+    m_tbMacro->setIconSize(QSize(16, 16));
+    m_tbMacro->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (int i = 1; i <= 10; ++i) {
+        const QString key = QStringLiteral("mac") + QString::number(i);
+        QAction* button = m_tbMacro->addAction(ToolIcon(key), QStringLiteral("Macro %1").arg(i));
+        button->setObjectName(key);
+        button->setData(key);
+        button->setToolTip(i == 1 ? QStringLiteral("Macro 1")
+                                  : QStringLiteral("Play Macro %1").arg(i));
+    }
+    m_tbMacro->addSeparator();
+    QAction* create =
+        m_tbMacro->addAction(ToolIcon(QStringLiteral("cmac")), QStringLiteral("New Mac"));
+    create->setObjectName(QStringLiteral("cmac"));
+    create->setData(QStringLiteral("cmac"));
+    create->setToolTip(QStringLiteral("Create Macro"));
+}
+
+void MDIForm1::CreateStatusStrip()
+{
+    // The status strip sits above the status bar, below the docked windows.
+    auto* strip = new QToolBar(QStringLiteral("Status"), this);
+    strip->setObjectName(QStringLiteral("picStatusBar"));
+    strip->setMovable(false);
+    strip->setFloatable(false);
+    strip->toggleViewAction()->setVisible(false);
+    strip->setContentsMargins(0, 0, 0, 0);
+    addToolBar(Qt::BottomToolBarArea, strip);
+
+    m_picStatus = new QWidget(strip);
+    m_picStatus->setObjectName(QStringLiteral("picStatus"));
+    m_picStatus->setFixedHeight(kStatusStripHeight);
+    m_picStatus->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    strip->addWidget(m_picStatus);
+
+    m_tb = new QTabBar(m_picStatus);
+    m_tb->setObjectName(QStringLiteral("tb"));
+    m_tb->setExpanding(false);
+    m_tb->setUsesScrollButtons(true);
+    m_tb->setElideMode(Qt::ElideNone);
+    // A right click activates its tab like a left one and opens no menu.
+    m_tb->setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(m_tb, &QTabBar::tabBarClicked, m_Docs.get(), &ModMDI::ActivateTab);
+
+    m_ProgressBar1 = new QProgressBar(m_picStatus);
+    m_ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    m_ProgressBar1->setGeometry(kProgressBarRect);
+    m_ProgressBar1->setTextVisible(false);
+    m_ProgressBar1->hide();
+
+    m_lblStatus = new QLineEdit(m_picStatus);
+    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    m_lblStatus->setGeometry(kStatusLabelRect);
+    m_lblStatus->setFrame(false);
+    m_lblStatus->setReadOnly(true);
+    m_lblStatus->setFocusPolicy(Qt::NoFocus);
+    // Painted like the menus, not like an input field.
+    QPalette palette = m_lblStatus->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    m_lblStatus->setPalette(palette);
+    m_lblStatus->hide();
+    m_picStatus->installEventFilter(this);
+    LayoutStatusStrip();
+}
+
+void MDIForm1::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const QString texts[] = {
+        QStringLiteral("Double Click Filename, then click start button. Hapy translated..."),
+        QStringLiteral("Filename"), QStringLiteral("P:10-K:5-W:100"), QStringLiteral("INS")};
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel(texts[i], bar);
+        panel->setObjectName(QStringLiteral("Panel") + QString::number(i + 1));
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        if (i == 0)
+            bar->addWidget(panel, 1);
+        else
+            bar->addPermanentWidget(panel);
+        m_StatusPanels.append(panel);
+    }
+}
+
+void MDIForm1::CreateDockWindows()
+{
+    // Placeholders until the navigator and the debug output window are built.
+    m_frmNav = new QWidget;
+    m_frmNav->setObjectName(QStringLiteral("frmNav"));
+    m_frmNav->setWindowTitle(QStringLiteral("Quick Nav"));
+    m_frmOutput = new QWidget;
+    m_frmOutput->setObjectName(QStringLiteral("frmOutput"));
+    m_frmOutput->setWindowTitle(QStringLiteral("Debug - stdout"));
+
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    m_fDock->Attach(this);
+    QDockWidget* nav =
+        m_fDock->AddDockWindow(m_frmNav, 1, TabDock::kLeft, QStringLiteral("frmNav"));
+    QDockWidget* output =
+        m_fDock->AddDockWindow(m_frmOutput, 1, TabDock::kBottom, QStringLiteral("frmOutput"));
+    m_fDock->ShowDockWindows();
+    m_fDock->HideDockWindow(m_frmOutput);
+    resizeDocks({nav}, {kNavigatorWidth}, Qt::Horizontal);
+    resizeDocks({output}, {kOutputHeight}, Qt::Vertical);
+    // Closing the output window by its own button clears the menu's check.
+    connect(output->toggleViewAction(), &QAction::toggled, m_DisplayLog, &QAction::setChecked);
+}
+
+void MDIForm1::StartUp()
+{
+    m_Docs->SetFileFilter();
+    m_Docs->LoadRecentList();
+}
+
+void MDIForm1::FillWindowList()
+{
+    m_WindowList->clear();
+    const QList<QMdiSubWindow*> windows = m_MdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        const QPointer<QMdiSubWindow> window = windows[i];
+        const auto* doc = qobject_cast<frmDoc*>(window->widget());
+        const QString title = doc ? doc->Caption() : window->windowTitle();
+        QAction* item = m_WindowList->addAction(
+            (i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString()) + PathCaption(title));
+        item->setCheckable(true);
+        item->setChecked(window == m_MdiArea->activeSubWindow());
+        connect(item, &QAction::triggered, m_MdiArea, [this, window] {
+            if (window)
+                m_MdiArea->setActiveSubWindow(window);
+        });
+    }
+}
+
+void MDIForm1::DisplayLogWindow(bool checked)
+{
+    if (checked)
+        m_fDock->ShowDockWindow(m_frmOutput);
+    else
+        m_fDock->HideDockWindow(m_frmOutput);
+}
+
+void MDIForm1::Exit()
+{
+    m_Desktop.EndProgram();
+}
+
+void MDIForm1::LayoutStatusStrip()
+{
+    m_tb->setGeometry(0, kTabTop, m_picStatus->width(), kTabHeight);
 }
 
 } // namespace rumbela

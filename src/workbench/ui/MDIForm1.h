@@ -1,25 +1,125 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
 class QMdiArea;
+class QMenu;
+class QProgressBar;
+class QTabBar;
+class QToolBar;
 
 namespace rumbela {
 
+class Desktop;
+class ModMDI;
+class TabDock;
+
 // The frame window of the workbench: a multi-document frame whose documents
-// are source/target pane windows.
+// are frmDoc windows, with the main toolbar tBar, the macro toolbar tbMacro,
+// the status strip picStatus holding the document tab strip tb, the status
+// bar StatusBar1 and the docking manager fDock with the navigator (left)
+// and the debug output window (bottom, hidden at start).
+//
+// Toolbar buttons are found by key (Button); a key's action is attached with
+// SetButtonAction, and a click on a key without one does nothing.
 class MDIForm1 : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MDIForm1(QWidget* parent = nullptr);
+    // desktop answers the frame's boxes and dialogs; it must outlive the frame.
+    explicit MDIForm1(Desktop& desktop, QWidget* parent = nullptr);
+    ~MDIForm1() override;
 
     QMdiArea* mdiArea() const { return m_MdiArea; }
+    QTabBar* tb() const { return m_tb; }
+    QWidget* picStatus() const { return m_picStatus; }
+    QProgressBar* ProgressBar1() const { return m_ProgressBar1; }
+    QLineEdit* lblStatus() const { return m_lblStatus; }
+    // A panel of StatusBar1, numbered from 1.
+    QLabel* StatusPanel(int number) const;
+    // An item of the Recent Files menu, 0 to 5.
+    QAction* mnuRec(int index) const;
+    QAction* mnStat() const { return m_mnStat; }
+    TabDock& fDock() const { return *m_fDock; }
+    ModMDI& Docs() const { return *m_Docs; }
+    Desktop& desktop() const { return m_Desktop; }
+    QWidget* frmNav() const { return m_frmNav; }
+    QWidget* frmOutput() const { return m_frmOutput; }
+
+    // A tBar button by its key; nullptr for unknown keys.
+    QAction* Button(const QString& key) const;
+
+    // Runs the action attached to key (exact, case-sensitive); a key without
+    // one does nothing. This is what a click on a tBar button does.
+    void ButtonClick(const QString& key);
+
+    // Attaches the action of a tBar key, replacing the one it had.
+    void SetButtonAction(const QString& key, std::function<void()> action);
+
+    // Enables "start": a document window was loaded.
+    void EnableStart();
+
+    // Enables the document group of tBar unless "close" is on already; no
+    // step disables the group again.
+    void EnableDocButtons();
+
+    // The arrange operation: cascade 0, tile horizontally 1, tile
+    // vertically 2, arrange the minimised windows' icons 3.
+    void Arrange(int code);
+
+protected:
+    // Closes every document window through its own closing, without asking.
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBars();
+    void CreateStatusStrip();
+    void CreateStatusBar();
+    void CreateDockWindows();
+    void StartUp();
+
+    void CreateFileMenu();
+    void CreateDebugMenu();
+    void CreateWindowMenu();
+    void CreateHelpMenu();
+    void FillWindowList();
+    void DisplayLogWindow(bool checked);
+    void Exit();
+    void LayoutStatusStrip();
+
+    Desktop& m_Desktop;
     QMdiArea* m_MdiArea;
+    TabDock* m_fDock;
+    std::unique_ptr<ModMDI> m_Docs;
+
+    QToolBar* m_tBar = nullptr;
+    QToolBar* m_tbMacro = nullptr;
+    QWidget* m_picStatus = nullptr;
+    QTabBar* m_tb = nullptr;
+    QProgressBar* m_ProgressBar1 = nullptr;
+    QLineEdit* m_lblStatus = nullptr;
+    QList<QLabel*> m_StatusPanels;
+    QWidget* m_frmNav = nullptr;
+    QWidget* m_frmOutput = nullptr;
+
+    QHash<QString, QAction*> m_Buttons;
+    QHash<QString, std::function<void()>> m_ButtonActions;
+    QList<QAction*> m_mnuRec;
+    QAction* m_mnStat = nullptr;
+    QAction* m_DisplayLog = nullptr;
+    QMenu* m_WindowList = nullptr;
 };
 
 } // namespace rumbela

@@ -41,7 +41,8 @@ private Q_SLOTS:
     {
         frmWordSelect dialog(QStringLiteral("read"), meanings);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Correct Word for this context"));
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblKata"))->text(), QStringLiteral("read"));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblKata"))->text(),
+                 QStringLiteral("read"));
         QCOMPARE(dialog.List1()->count(), 2);
         QCOMPARE(dialog.List1()->currentRow(), 0);
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint));
@@ -53,10 +54,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("Enter on the first entry, trimmed") << int(Qt::Key_Return) << 0
-                                                           << QStringLiteral("membaca\t0");
-        QTest::newRow("Enter on the second entry") << int(Qt::Key_Return) << 1
-                                                   << QStringLiteral("baca\t1");
+        QTest::newRow("Enter on the first entry, trimmed")
+            << int(Qt::Key_Return) << 0 << QStringLiteral("membaca\t0");
+        QTest::newRow("Enter on the second entry")
+            << int(Qt::Key_Return) << 1 << QStringLiteral("baca\t1");
         QTest::newRow("Escape keeps the English word") << int(Qt::Key_Escape) << 1 << QString();
     }
 
@@ -120,7 +121,9 @@ private Q_SLOTS:
     {
         frmUnknownWord dialog(QStringLiteral("zork"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Unknown Word"));
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("Label4"))->text().count(QLatin1Char('\n')), 2);
+        QCOMPARE(
+            dialog.findChild<QLabel*>(QStringLiteral("Label4"))->text().count(QLatin1Char('\n')),
+            2);
         QVERIFY(Button(dialog, "cmdTambah")->isDefault());
         QCOMPARE(Button(dialog, "cmdTolak")->text(), QStringLiteral("&Tdk. Diartikan"));
         QCOMPARE(Button(dialog, "cmdLihKamus")->text(), QStringLiteral("Lihat &Kamus"));
@@ -130,7 +133,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("not to be translated") << QStringLiteral("cmdTolak") << QStringLiteral("?\tzork\t");
+        QTest::newRow("not to be translated")
+            << QStringLiteral("cmdTolak") << QStringLiteral("?\tzork\t");
         QTest::newRow("cancel") << QStringLiteral("cmdBatal") << QStringLiteral("^");
     }
 

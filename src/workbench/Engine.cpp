@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "workbench/Engine.h"
+
+#include <tembusa/TlrEngine.h>
+
+#include <memory>
+
+namespace rumbela {
+
+namespace {
+
+std::unique_ptr<tembusa::TlrEngine>& Current()
+{
+    static std::unique_ptr<tembusa::TlrEngine> engine;
+    return engine;
+}
+
+} // namespace
+
+tembusa::TlrEngine& Engine()
+{
+    if (!Current())
+        Current() = std::make_unique<tembusa::TlrEngine>();
+    return *Current();
+}
+
+tembusa::TlrEngine& NewEngine()
+{
+    // The old engine goes first: it holds the dictionary connection open.
+    Current().reset();
+    return Engine();
+}
+
+bool HasEngine()
+{
+    return Current() != nullptr;
+}
+
+void ReleaseEngine()
+{
+    Current().reset();
+}
+
+} // namespace rumbela

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace rumbela {
+
+// The desktop's boxes, file dialogs and process control, as the workbench's
+// windows use them. The program uses QtDesktop; tests answer from a script.
+class Desktop
+{
+public:
+    virtual ~Desktop();
+
+    // A Yes/No box with the question icon; true for Yes.
+    virtual bool AskYesNo(QWidget* owner, const QString& title, const QString& text) = 0;
+
+    // An OK box with the critical (stop) icon.
+    virtual void ShowCritical(QWidget* owner, const QString& title, const QString& text) = 0;
+
+    // The open and save dialogs: the chosen path, or empty text on cancel.
+    // filter is a dialog filter ("Text Files (*.txt);;..."). The save dialog
+    // asks nothing about existing files; the caller does.
+    virtual QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    virtual QString SaveFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+
+    // Ends the process at once: no window is closed, nothing saved or asked.
+    virtual void EndProgram() = 0;
+};
+
+// The desktop of a running QApplication.
+class QtDesktop : public Desktop
+{
+public:
+    bool AskYesNo(QWidget* owner, const QString& title, const QString& text) override;
+    void ShowCritical(QWidget* owner, const QString& title, const QString& text) override;
+    QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    QString SaveFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    void EndProgram() override;
+};
+
+} // namespace rumbela

@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QMdiSubWindow;
+
+namespace rumbela {
+
+class MDIForm1;
+class ModMDI;
+class TextPane;
+
+// The window of one document: the source pane Src above the target pane
+// tgt, in one slot of the document set, with one tab in the frame's tab
+// strip that the window adds (Load), keeps up to date (DoAct) and removes
+// when it closes. A left click in the target pane asks the workbench's
+// engine to select the source sentence of the caret's place.
+class frmDoc : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmDoc(ModMDI& docs, MDIForm1& frame, QWidget* parent = nullptr);
+
+    TextPane* Src() const { return m_Src; }
+    TextPane* tgt() const { return m_tgt; }
+
+    // Selects the tab image: 2 when changed, 1 when not.
+    bool Changed() const { return m_Changed; }
+    void Changed(bool value) { m_Changed = value; }
+
+    // The path the document was opened from.
+    QString filename() const { return m_filename; }
+    void filename(const QString& value) { m_filename = value; }
+
+    // The file's content from before this window's first save is kept as
+    // "<path>.bak"; true once that copy is made.
+    bool BackupKept() const { return m_BackupKept; }
+    void BackupKept(bool value) { m_BackupKept = value; }
+
+    // The document is bound to a file.
+    bool IsFile() const { return m_IsFile; }
+    void IsFile(bool value) { m_IsFile = value; }
+
+    // The slot number in decimal ("3").
+    QString Tag() const { return m_Tag; }
+    void Tag(const QString& value) { m_Tag = value; }
+    qint16 Slot() const;
+
+    // The document's title: "Untitled " and the slot, or the file's path.
+    QString Caption() const { return m_Caption; }
+    void Caption(const QString& value);
+
+    // The MDI window holding this one; nullptr outside a frame.
+    QMdiSubWindow* Window() const;
+
+    // Adds the window's tab at the position of the slot just handed out
+    // (NewDocIndex), with that slot's key, and enables "start". Runs once,
+    // before Tag and Caption are set.
+    void Load();
+
+    // The window became the active one: it is current, its tab is refreshed
+    // and selected, and the document group of tBar is enabled.
+    void Activate();
+
+    // Refreshes the tab: caption the file title of Caption, tooltip the full
+    // Caption, image by Changed; and selects it.
+    void DoAct();
+
+protected:
+    // Closing frees the slot and removes the tab, without asking.
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int TabIndex() const;
+    void Unload();
+    void LayoutPanes();
+    void TargetClicked();
+
+    ModMDI& m_Docs;
+    MDIForm1& m_Frame;
+    TextPane* m_Src;
+    TextPane* m_tgt;
+    bool m_Changed = false;
+    QString m_filename;
+    bool m_IsFile = false;
+    bool m_BackupKept = false;
+    QString m_Tag;
+    QString m_Caption;
+    bool m_Unloaded = false;
+};
+
+} // namespace rumbela

@@ -1,0 +1,537 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The document set through the frame: slots, tabs, opening, saving, closing
+// and the recent-file list.
+#include "FakeDesktop.h"
+#include "RecordingUi.h"
+
+#include "workbench/DocSlots.h"
+#include "workbench/Engine.h"
+#include "workbench/FilePaths.h"
+#include "workbench/ui/MDIForm1.h"
+#include "workbench/ui/ModMDI.h"
+#include "workbench/ui/TextPane.h"
+#include "workbench/ui/frmDoc.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace rumbela;
+using rumbela::test::FakeDesktop;
+
+namespace {
+
+QByteArray Entry(const QString& path)
+{
+    const QByteArray utf8 = path.toUtf8();
+    return QByteArray(1, char(utf8.size() & 0xFF)) + QByteArray(1, char(utf8.size() >> 8)) + utf8;
+}
+
+} // namespace
+
+class DocumentSetTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_Dir;
+    std::unique_ptr<FakeDesktop> m_Desktop;
+    std::unique_ptr<MDIForm1> m_Frame;
+
+    ModMDI& Docs() { return m_Frame->Docs(); }
+    DocSlots& Slots() { return m_Frame->Docs().Slots(); }
+
+    QString Path(const QString& name) const { return m_Dir->filePath(name); }
+
+    QString WriteFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(Path(name));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write a fixture file");
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QByteArray ReadFile(const QString& path) const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void MakeFrame()
+    {
+        m_Frame = std::make_unique<MDIForm1>(*m_Desktop);
+        m_Frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_Frame.get()));
+    }
+
+    QStringList TabKeys() const
+    {
+        QStringList keys;
+        for (int i = 0; i < m_Frame->tb()->count(); ++i)
+            keys.append(m_Frame->tb()->tabData(i).toString());
+        return keys;
+    }
+
+    QStringList TabTexts() const
+    {
+        QStringList texts;
+        for (int i = 0; i < m_Frame->tb()->count(); ++i)
+            texts.append(m_Frame->tb()->tabText(i));
+        return texts;
+    }
+
+    frmDoc* ActiveDoc() const
+    {
+        QMdiSubWindow* window = m_Frame->mdiArea()->activeSubWindow();
+        return window ? qobject_cast<frmDoc*>(window->widget()) : nullptr;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_Dir = std::make_unique<QTemporaryDir>();
+        OverrideWorkbenchFolder(m_Dir->path());
+        ReleaseEngine();
+        m_Desktop = std::make_unique<FakeDesktop>();
+        MakeFrame();
+    }
+
+    void cleanup()
+    {
+        m_Frame.reset();
+        m_Desktop.reset();
+        ReleaseEngine();
+        OverrideWorkbenchFolder(QString());
+        m_Dir.reset();
+    }
+
+    void firstNewDocumentTakesSlotOne()
+    {
+        Docs().FileNew();
+        frmDoc* doc = Docs().Current();
+        QVERIFY(doc);
+        QCOMPARE(Slots().CurrentDoc(), qint16(1));
+        QCOMPARE(doc->Tag(), QStringLiteral("1"));
+        QCOMPARE(doc->Caption(), QStringLiteral("Untitled 1"));
+        QCOMPARE(TabKeys(), QStringList{"key1"});
+        QCOMPARE(TabTexts(), QStringList{"Untitled 1"});
+        QVERIFY(m_Frame->Button(QStringLiteral("start"))->isEnabled());
+        QVERIFY(m_Frame->Button(QStringLiteral("close"))->isEnabled());
+        QVERIFY(!m_Frame->Button(QStringLiteral("stop"))->isEnabled());
+    }
+
+    void newDocumentReusesTheClosedSlot()
+    {
+        const QString a = WriteFile(QStringLiteral("a.txt"), "alpha");
+        const QString b = WriteFile(QStringLiteral("b.txt"), "beta");
+        Docs().OpenFile(a);
+        Docs().OpenFile(b);
+        Docs().ActivateDoc(1);
+        Docs().CloseDoc();
+        QCOMPARE(Slots().CurrentDoc(), qint16(2)); // the frame activated b
+        Docs().FileNew();
+        frmDoc* doc = Docs().Current();
+        QCOMPARE(Slots().CurrentDoc(), qint16(1));
+        QCOMPARE(doc->Caption(), QStringLiteral("Untitled 1"));
+        QVERIFY(!doc->IsFile());
+        QVERIFY(doc->filename().isEmpty());
+        QVERIFY(doc->Src()->Text().isEmpty());
+        QCOMPARE(TabKeys(), (QStringList{"key1", "key2"}));
+        QCOMPARE(TabTexts(), (QStringList{"Untitled 1", "b.txt"}));
+    }
+
+    void tabsStayInSlotOrder()
+    {
+        for (int i = 0; i < 4; ++i)
+            Docs().FileNew();
+        Docs().Document(2)->Window()->close();
+        Docs().Document(3)->Window()->close();
+        QCOMPARE(TabKeys(), (QStringList{"key1", "key4"}));
+        Docs().FileNew();
+        QCOMPARE(TabKeys(), (QStringList{"key1", "key2", "key4"}));
+        Docs().FileNew();
+        QCOMPARE(TabKeys(), (QStringList{"key1", "key2", "key3", "key4"}));
+        QCOMPARE(m_Frame->tb()->currentIndex(), 2);
+        QCOMPARE(m_Frame->tb()->tabToolTip(2), QStringLiteral("Untitled 3"));
+    }
+
+    void openingAnOpenPathActivatesIt()
+    {
+        const QString a = WriteFile(QStringLiteral("story.txt"), "The old man.\r\nA river.");
+        Docs().OpenFile(a);
+        frmDoc* first = Docs().Current();
+        QCOMPARE(first->Src()->Text(), QStringLiteral("The old man.\nA river."));
+        QCOMPARE(m_Frame->tb()->tabText(0), QStringLiteral("story.txt"));
+        QCOMPARE(m_Frame->tb()->tabToolTip(0), a);
+        Docs().FileNew();
+        QCOMPARE(Slots().CurrentDoc(), qint16(2));
+
+        Docs().OpenFile(a);
+        QCOMPARE(Slots().CurrentDoc(), qint16(1));
+        QCOMPARE(ActiveDoc(), first);
+        QCOMPARE(Slots().Count(), qint16(2));
+        QCOMPARE(m_Frame->mdiArea()->subWindowList().size(), 2);
+
+        // Another letter case is another file to the system.
+        const QString upper = Path(QStringLiteral("STORY.txt"));
+        m_Desktop->yesNoAnswers = {true};
+        Docs().OpenFile(upper);
+        QCOMPARE(Slots().CurrentDoc(), qint16(3));
+        QCOMPARE(m_Frame->mdiArea()->subWindowList().size(), 3);
+    }
+
+    void missingFileAsksToCreateIt_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No opens nothing") << false;
+        QTest::newRow("Yes opens an empty document bound to the path") << true;
+    }
+    void missingFileAsksToCreateIt()
+    {
+        QFETCH(bool, yes);
+        const QString path = Path(QStringLiteral("new.txt"));
+        m_Desktop->yesNoAnswers = {yes};
+        Docs().OpenFile(path);
+        QCOMPARE(m_Desktop->questions,
+                 QStringList{QStringLiteral("Create File|The file: ") + path +
+                             QStringLiteral("\ndoes not exist. Do you wish to create it?")});
+        QCOMPARE(m_Desktop->criticals, QStringList());
+        QVERIFY(!QFile::exists(path));
+        if (!yes) {
+            QVERIFY(m_Frame->mdiArea()->subWindowList().isEmpty());
+            QCOMPARE(Slots().Count(), qint16(0));
+            return;
+        }
+        frmDoc* doc = Docs().Current();
+        QVERIFY(doc);
+        QCOMPARE(doc->Caption(), path);
+        QVERIFY(doc->IsFile());
+        QVERIFY(doc->Src()->Text().isEmpty());
+    }
+
+    void unreadableFileIsReportedAndOpensEmpty()
+    {
+        const QString folder = Path(QStringLiteral("sub"));
+        QVERIFY(QDir().mkdir(folder));
+        m_Desktop->yesNoAnswers = {true};
+        Docs().OpenFile(folder);
+        QVERIFY(Docs().Current());
+        QCOMPARE(m_Desktop->criticals.size(), 1);
+        QVERIFY(m_Desktop->criticals[0].startsWith(QStringLiteral("Error: 75|Error: 75\n")));
+        QVERIFY(m_Desktop->criticals[0].contains(folder));
+    }
+
+    void openCommandFillsTheRecentList()
+    {
+        QCOMPARE(m_Desktop->openDialogs.size(), 0);
+        QVERIFY(m_Frame->mnuRec(0)->isVisible());
+        QVERIFY(m_Frame->mnuRec(0)->text().isEmpty());
+        QVERIFY(!m_Frame->mnuRec(1)->isVisible());
+
+        QStringList paths;
+        for (int i = 1; i <= 7; ++i) {
+            paths.append(WriteFile(QStringLiteral("%1&.txt").arg(i), "x"));
+            m_Desktop->openAnswers.append(paths.last());
+            m_Frame->ButtonClick(QStringLiteral("open"));
+        }
+        QCOMPARE(m_Desktop->openDialogs[0],
+                 QStringLiteral("Open a document...|All Files (*);;All Supported Files (*txt "
+                                "*.html);;Text Files (*.txt);;Html Files (*.html *.htm)"));
+        QByteArray expected;
+        for (int i = 6; i >= 1; --i)
+            expected += Entry(paths[i]);
+        QCOMPARE(ReadFile(Path(QStringLiteral("recent.rct"))), expected);
+        for (int k = 0; k < 6; ++k) {
+            QVERIFY(m_Frame->mnuRec(k)->isVisible());
+            QCOMPARE(m_Frame->mnuRec(k)->data().toString(), paths[6 - k]);
+        }
+        QCOMPARE(m_Frame->mnuRec(0)->text(), PathCaption(paths[6]));
+
+        // A cancelled dialog leaves the list; a recent item opens its path.
+        m_Frame->ButtonClick(QStringLiteral("open"));
+        QCOMPARE(ReadFile(Path(QStringLiteral("recent.rct"))), expected);
+        Docs().CloseAllDocs();
+        m_Frame->mnuRec(2)->trigger();
+        QCOMPARE(Docs().Current()->Caption(), paths[4]);
+        QCOMPARE(ReadFile(Path(QStringLiteral("recent.rct"))), expected);
+    }
+
+    void recentListIsReadAtStart_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("0 bytes") << QByteArray() << QStringList{""};
+        QTest::newRow("two entries")
+            << Entry("/x/a.txt") + Entry("/x/b.txt") << QStringList{"/x/a.txt", "/x/b.txt"};
+        QTest::newRow("damaged length")
+            << Entry("/x/a.txt") + QByteArray("\xf0\xff/x", 4) << QStringList{"/x/a.txt"};
+    }
+    void recentListIsReadAtStart()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, captions);
+        WriteFile(QStringLiteral("recent.rct"), bytes);
+        MakeFrame();
+        QStringList shown;
+        for (int k = 0; k < 6; ++k) {
+            if (m_Frame->mnuRec(k)->isVisible())
+                shown.append(m_Frame->mnuRec(k)->text());
+        }
+        QCOMPARE(shown, captions);
+        // The empty first item opens nothing.
+        m_Frame->mnuRec(0)->trigger();
+        if (captions == QStringList{""}) {
+            QCOMPARE(m_Desktop->Asked(), 0);
+            QVERIFY(m_Frame->mdiArea()->subWindowList().isEmpty());
+        }
+    }
+
+    void saveAllSavesOpenSlotsAndReactivates()
+    {
+        const QString paths[] = {WriteFile(QStringLiteral("1.txt"), "one"),
+                                 WriteFile(QStringLiteral("2.txt"), "two"),
+                                 WriteFile(QStringLiteral("3.txt"), "three")};
+        for (const QString& path : paths)
+            Docs().OpenFile(path);
+        Docs().Document(1)->tgt()->Text(QStringLiteral("satu"));
+        Docs().Document(3)->tgt()->Text(QStringLiteral("tiga\nempat"));
+        Docs().Document(2)->Window()->close();
+        Docs().ActivateDoc(1);
+
+        m_Frame->ButtonClick(QStringLiteral("saveall"));
+        QCOMPARE(ReadFile(paths[0]), QByteArray("satu"));
+        QCOMPARE(ReadFile(paths[1]), QByteArray("two"));
+        QCOMPARE(ReadFile(paths[2]), QByteArray("tiga\nempat"));
+        QCOMPARE(Slots().CurrentDoc(), qint16(1));
+        QCOMPARE(ActiveDoc(), Docs().Document(1));
+        QCOMPARE(m_Desktop->Asked(), 0);
+    }
+
+    void firstSaveKeepsTheOpenedFileAsBackup()
+    {
+        const QString path = WriteFile(QStringLiteral("story.txt"), "The English source.");
+        Docs().OpenFile(path);
+        // Saving before translating would otherwise leave nothing of the source.
+        Docs().SaveFile();
+        QCOMPARE(ReadFile(path), QByteArray());
+        Docs().Current()->tgt()->Text(QStringLiteral("Sumber bahasa Inggris."));
+        Docs().SaveFile();
+        QCOMPARE(ReadFile(path), QByteArray("Sumber bahasa Inggris."));
+        QCOMPARE(ReadFile(path + QStringLiteral(".bak")), QByteArray("The English source."));
+        QCOMPARE(m_Desktop->criticals, QStringList());
+    }
+
+    void saveAllAsksForUntitledDocuments()
+    {
+        Docs().FileNew();
+        Docs().Current()->tgt()->Text(QStringLiteral("baru"));
+        const QString target = Path(QStringLiteral("baru.txt"));
+        m_Desktop->saveAnswers = {target};
+        Docs().SaveAllDocs();
+        QCOMPARE(m_Desktop->saveDialogs.size(), 1);
+        QVERIFY(m_Desktop->saveDialogs[0].startsWith(
+            QStringLiteral("Save document... Untitled 1|All Files (*);;")));
+        QCOMPARE(ReadFile(target), QByteArray("baru"));
+        QCOMPARE(Docs().Current()->Caption(), target);
+        QCOMPARE(m_Frame->tb()->tabText(0), QStringLiteral("baru.txt"));
+        // Still untitled: the next save asks again.
+        QVERIFY(!Docs().Current()->IsFile());
+        QCOMPARE(ReadFile(Path(QStringLiteral("recent.rct"))).left(2 + target.toUtf8().size()),
+                 Entry(target));
+    }
+
+    void saveAsOntoAnExistingFile()
+    {
+        const QString existing = WriteFile(QStringLiteral("old.txt"), "old");
+        Docs().FileNew();
+        Docs().Current()->tgt()->Text(QStringLiteral("new"));
+
+        // No brings the dialog back; cancelling it ends quietly.
+        m_Desktop->saveAnswers = {existing};
+        m_Desktop->yesNoAnswers = {false};
+        m_Frame->ButtonClick(QStringLiteral("saveas"));
+        QCOMPARE(m_Desktop->saveDialogs.size(), 2);
+        QCOMPARE(m_Desktop->questions,
+                 QStringList{QStringLiteral("Overwrite|") + existing +
+                             QStringLiteral(" Already exists.\nDo you want to replace it?")});
+        QCOMPARE(ReadFile(existing), QByteArray("old"));
+        QCOMPARE(Docs().Current()->Caption(), QStringLiteral("Untitled 1"));
+
+        m_Desktop->saveAnswers = {existing};
+        m_Desktop->yesNoAnswers = {true};
+        m_Frame->ButtonClick(QStringLiteral("saveas"));
+        QCOMPARE(ReadFile(existing), QByteArray("new"));
+        QCOMPARE(Docs().Current()->Caption(), existing);
+        QCOMPARE(m_Desktop->criticals, QStringList());
+    }
+
+    void failedSaveIsReportedAndLeavesTheFile()
+    {
+        const QString path = WriteFile(QStringLiteral("keep.txt"), "keep");
+        Docs().OpenFile(path);
+        frmDoc* doc = Docs().Current();
+        doc->Changed(true);
+        doc->tgt()->Text(QStringLiteral("lost?"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path)); // the path is now a folder: no file can go there
+        Docs().SaveFile();
+        QCOMPARE(m_Desktop->criticals.size(), 1);
+        QVERIFY(m_Desktop->criticals[0].startsWith(QStringLiteral("Error: 75|Error: 75\n")));
+        QVERIFY(doc->Changed());
+
+        m_Desktop->saveAnswers = {Path(QStringLiteral("no/such/folder.txt"))};
+        Docs().SaveFileAs();
+        QCOMPARE(m_Desktop->criticals.size(), 2);
+        QCOMPARE(doc->Caption(), path);
+    }
+
+    void reloadReplacesTheSourceOnly()
+    {
+        const QString path = WriteFile(QStringLiteral("r.txt"), "first");
+        Docs().OpenFile(path);
+        frmDoc* doc = Docs().Current();
+        doc->tgt()->Text(QStringLiteral("terjemahan"));
+        WriteFile(QStringLiteral("r.txt"), "second");
+        m_Frame->ButtonClick(QStringLiteral("reload"));
+        QCOMPARE(doc->Src()->Text(), QStringLiteral("second"));
+        QCOMPARE(doc->tgt()->Text(), QStringLiteral("terjemahan"));
+
+        Docs().FileNew();
+        Docs().Current()->Src()->Text(QStringLiteral("typed"));
+        m_Frame->ButtonClick(QStringLiteral("reload"));
+        QCOMPARE(Docs().Current()->Src()->Text(), QStringLiteral("typed"));
+    }
+
+    void closeAndReloadWithoutDocumentDoNothing()
+    {
+        Docs().FileNew();
+        Docs().CloseDoc();
+        QCOMPARE(Slots().CurrentDoc(), qint16(0));
+        m_Frame->ButtonClick(QStringLiteral("close"));
+        m_Frame->ButtonClick(QStringLiteral("reload"));
+        m_Frame->ButtonClick(QStringLiteral("saveas"));
+        m_Frame->ButtonClick(QStringLiteral("saveall"));
+        QCOMPARE(m_Desktop->Asked(), 0);
+        QVERIFY(Slots().Free(1));
+    }
+
+    void closeAllWindowsLeavesNoDocument()
+    {
+        for (int i = 0; i < 3; ++i)
+            Docs().FileNew();
+        m_Frame->findChild<QAction*>(QStringLiteral("mnCloseAll"))->trigger();
+        QTRY_VERIFY(m_Frame->mdiArea()->subWindowList().isEmpty());
+        QCOMPARE(m_Frame->tb()->count(), 0);
+        QCOMPARE(Slots().CurrentDoc(), qint16(0));
+        QVERIFY(Slots().Free(1) && Slots().Free(2) && Slots().Free(3));
+        QVERIFY(m_Frame->updatesEnabled());
+        QCOMPARE(m_Desktop->Asked(), 0);
+        Docs().CloseAllDocs(); // nothing left to close
+        QCOMPARE(m_Frame->tb()->count(), 0);
+    }
+
+    void anyMouseButtonOnATabActivatesItsDocument_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+    }
+    void anyMouseButtonOnATabActivatesItsDocument()
+    {
+        QFETCH(Qt::MouseButton, button);
+        Docs().FileNew();
+        Docs().FileNew();
+        QTabBar* tb = m_Frame->tb();
+        QTest::mouseClick(tb, button, {}, tb->tabRect(0).center());
+        QCOMPARE(Slots().CurrentDoc(), qint16(1));
+        QCOMPARE(ActiveDoc(), Docs().Document(1));
+        QCOMPARE(tb->currentIndex(), 0);
+    }
+
+    void toolbarKeysWithoutActionDoNothing_data()
+    {
+        QTest::addColumn<QString>("key");
+        for (const char* key :
+             {"save",   "print",  "undo",   "redo",     "cut",      "copy",   "paste",
+              "delete", "prop",   "find",   "findnext", "findprev", "tabl",   "tabr",
+              "cblock", "ublock", "tbmark", "nbmark",   "pbmark",   "cbmark", "pline",
+              "nline",  "ctag",   "start",  "stop",     "view",     "help"})
+            QTest::newRow(key) << QString::fromLatin1(key);
+        QTest::newRow("key in another letter case") << QStringLiteral("New");
+        QTest::newRow("unknown key") << QStringLiteral("nothing");
+        QTest::newRow("macro button") << QStringLiteral("mac1");
+    }
+    void toolbarKeysWithoutActionDoNothing()
+    {
+        const QString path = WriteFile(QStringLiteral("d.txt"), "text");
+        Docs().OpenFile(path);
+        frmDoc* doc = Docs().Current();
+        doc->tgt()->Text(QStringLiteral("target"));
+        const QRect geometry = doc->Window()->geometry();
+
+        QFETCH(QString, key);
+        m_Frame->ButtonClick(key);
+        if (QAction* button = m_Frame->findChild<QAction*>(key))
+            button->trigger();
+
+        QCOMPARE(m_Desktop->Asked(), 0);
+        QCOMPARE(m_Frame->mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(Slots().CurrentDoc(), qint16(1));
+        QCOMPARE(doc->Window()->geometry(), geometry);
+        QCOMPARE(doc->Src()->Text(), QStringLiteral("text"));
+        QCOMPARE(doc->tgt()->Text(), QStringLiteral("target"));
+        QCOMPARE(ReadFile(path), QByteArray("text"));
+        QVERIFY(!QFile::exists(Path(QStringLiteral("recent.rct"))));
+    }
+
+    void shortcutsWorkFromThePanes()
+    {
+        Docs().FileNew();
+        TextPane* src = Docs().Current()->Src();
+        src->setFocus();
+        QTest::keyClick(src, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(m_Desktop->openDialogs.size(), 1);
+        QTest::keyClick(src, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(Slots().Count(), qint16(2));
+        QTest::keyClick(Docs().Current()->tgt(), Qt::Key_F12);
+        QCOMPARE(m_Desktop->saveDialogs.size(), 1);
+    }
+
+    void clickInTheTargetPaneCreatesTheEngineOnce()
+    {
+        test::RecordingUi ui;
+        Docs().FileNew();
+        TextPane* tgt = Docs().Current()->tgt();
+        tgt->Text(QStringLiteral("Satu. Dua."));
+        QVERIFY(!HasEngine());
+        QTest::mouseClick(tgt->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(HasEngine());
+        tembusa::TlrEngine* engine = &Engine();
+        QTest::mouseClick(tgt->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(&Engine(), engine);
+        QVERIFY(ui.errorBoxes.size() <= 1);
+    }
+
+    void documentPanesFollowTheWindowSize()
+    {
+        Docs().FileNew();
+        frmDoc* doc = Docs().Current();
+        QMdiSubWindow* window = doc->Window();
+        window->resize(500, 400); // 7500 x 6000 twips
+        QTRY_COMPARE(doc->Src()->geometry(), QRect(-2, 0, 493, 193));
+        QCOMPARE(doc->tgt()->geometry(), QRect(1, 197, 493, 167));
+        window->showMinimized();
+        QTRY_VERIFY(window->isMinimized());
+        QCOMPARE(doc->Src()->geometry(), QRect(-2, 0, 493, 193));
+    }
+};
+
+QTEST_MAIN(DocumentSetTest)
+#include "DocumentSetTest.moc"
