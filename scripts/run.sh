@@ -16,7 +16,9 @@ echo
 echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so the workbench"
 echo "cannot open its window. The command-line client works without one, for example:"
 echo
-echo "  $BIN/tembusa list sentences $SAMPLE"
+echo "  $BIN/tembusa translate $SAMPLE"
 echo
-"$BIN/tembusa" list sentences "$SAMPLE"
+"$BIN/tembusa" translate "$SAMPLE"
 echo
+echo
+echo "More: $BIN/tembusa --help, and README.md."

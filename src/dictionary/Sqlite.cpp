@@ -113,6 +113,16 @@ bool IsPlainName(const QString& name)
     return true;
 }
 
+// Why a database file could not be read: another program holding it, or a
+// file that is no dictionary at all.
+QString UnreadableMessage(int rc, const QString& path, const QString& why)
+{
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+        return QStringLiteral("The dictionary \"%1\" is locked by another program: %2")
+            .arg(path, why);
+    return QStringLiteral("The file \"%1\" is not a dictionary database: %2").arg(path, why);
+}
+
 QString Quoted(const QString& name)
 {
     return QLatin1Char('"') + name + QLatin1Char('"');
@@ -200,18 +210,14 @@ bool Connection::Open(const QString& connectionString)
             QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(table.name)).toUtf8();
         rc = sqlite3_prepare_v2(handle->db, pragma.constData(), -1, &info, nullptr);
         if (rc != SQLITE_OK) {
-            const QString why = handle->Message();
-            return Fail(
-                rc,
-                QStringLiteral("The file \"%1\" is not a dictionary database: %2").arg(path, why));
+            return Fail(rc, UnreadableMessage(rc, path, handle->Message()));
         }
         QStringList present;
         while ((rc = sqlite3_step(info)) == SQLITE_ROW)
             present << AsciiLower(ColumnValue(info, 1).toString());
         sqlite3_finalize(info);
         if (rc != SQLITE_DONE)
-            return Fail(rc, QStringLiteral("The file \"%1\" is not a dictionary database: %2")
-                                .arg(path, handle->Message()));
+            return Fail(rc, UnreadableMessage(rc, path, handle->Message()));
         if (present.isEmpty())
             return Fail(
                 kNotADictionary,

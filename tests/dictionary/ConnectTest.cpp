@@ -14,6 +14,7 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace tembusa {
 namespace {
@@ -145,6 +146,21 @@ TEST_F(ConnectTest, OpensADictionaryMadeByAnotherProgram)
     EXPECT_TRUE(ui.errorBoxes.isEmpty());
     EXPECT_EQ(kamus.Arti(QStringLiteral("kg")), QStringLiteral("kg"));
     EXPECT_EQ(kamus.Flag(), 5);
+}
+
+TEST_F(ConnectTest, ADictionaryLockedByAnotherProgramIsReportedAsSuch)
+{
+    const QString db = test::CreateKamus(folder.path());
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(db).constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    KamusData kamus;
+    kamus.OpenAll();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_FALSE(kamus.Connected());
+    ASSERT_EQ(ui.errorBoxes.size(), 1);
+    EXPECT_TRUE(ui.errorBoxes.at(0).contains(QStringLiteral("is locked by another program")));
 }
 
 TEST_F(ConnectTest, OpensAPathHoldingASemicolon)
