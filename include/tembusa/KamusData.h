@@ -60,6 +60,10 @@ public:
     bool Connected() const;
     void Connected(bool value);
 
+    // slot 10: stores sWord in the table of unknown words like InsertUnknown,
+    // and tells whether the dictionary took it.
+    bool StoreUnknown(const QString& sWord);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

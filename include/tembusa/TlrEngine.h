@@ -107,6 +107,10 @@ public:
     bool Connected() const;
     void Connected(bool value);
 
+    // slot 21: stores sWord like InsertUnknown, and tells whether the
+    // dictionary took it, so a host can keep the words that were not stored.
+    bool StoreUnknown(const QString& sWord);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

@@ -330,8 +330,7 @@ void KamusData::LoadRule1(QVariant& rst)
 void KamusData::InsertUnknown(const QString& sWord)
 {
     // A failing insert is ignored, as the caller expects.
-    d->m_DbConnection->Execute(QStringLiteral("INSERT INTO [indo-unknown](English) VALUES(?1)"),
-                               {Backticked(sWord)});
+    StoreUnknown(sWord);
 }
 
 bool KamusData::LearnOff() const
@@ -342,6 +341,12 @@ bool KamusData::LearnOff() const
 void KamusData::LearnOff(bool value)
 {
     d->m_LearnOff = value;
+}
+
+bool KamusData::StoreUnknown(const QString& sWord)
+{
+    return d->m_DbConnection->Execute(
+        QStringLiteral("INSERT INTO [indo-unknown](English) VALUES(?1)"), {Backticked(sWord)});
 }
 
 bool KamusData::Connected() const

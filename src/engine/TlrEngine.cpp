@@ -207,6 +207,11 @@ void TlrEngine::InsertUnknown(const QString& sWord)
     d->m_KamusData.InsertUnknown(sWord);
 }
 
+bool TlrEngine::StoreUnknown(const QString& sWord)
+{
+    return d->m_KamusData.StoreUnknown(sWord);
+}
+
 qint32 TlrEngine::IdxCurKalimat() const
 {
     return d->m_IdxCurKalimat;

@@ -3,15 +3,13 @@
 
 #include <tembusa/TlrEngine.h>
 
-#include <memory>
-
 namespace rumbela {
 
 namespace {
 
-std::unique_ptr<tembusa::TlrEngine>& Current()
+std::shared_ptr<tembusa::TlrEngine>& Current()
 {
-    static std::unique_ptr<tembusa::TlrEngine> engine;
+    static std::shared_ptr<tembusa::TlrEngine> engine;
     return engine;
 }
 
@@ -19,9 +17,14 @@ std::unique_ptr<tembusa::TlrEngine>& Current()
 
 tembusa::TlrEngine& Engine()
 {
+    return *EngineHandle();
+}
+
+std::shared_ptr<tembusa::TlrEngine> EngineHandle()
+{
     if (!Current())
-        Current() = std::make_unique<tembusa::TlrEngine>();
-    return *Current();
+        Current() = std::make_shared<tembusa::TlrEngine>();
+    return Current();
 }
 
 tembusa::TlrEngine& NewEngine()

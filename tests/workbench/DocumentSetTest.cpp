@@ -459,10 +459,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("key");
         for (const char* key :
-             {"save",   "print",  "undo",   "redo",     "cut",      "copy",   "paste",
-              "delete", "prop",   "find",   "findnext", "findprev", "tabl",   "tabr",
-              "cblock", "ublock", "tbmark", "nbmark",   "pbmark",   "cbmark", "pline",
-              "nline",  "ctag",   "start",  "stop",     "view",     "help"})
+             {"save",   "print",  "undo",     "redo",     "cut",   "copy",  "paste",  "delete",
+              "prop",   "find",   "findnext", "findprev", "tabl",  "tabr",  "cblock", "ublock",
+              "tbmark", "nbmark", "pbmark",   "cbmark",   "pline", "nline", "ctag"})
             QTest::newRow(key) << QString::fromLatin1(key);
         QTest::newRow("key in another letter case") << QStringLiteral("New");
         QTest::newRow("unknown key") << QStringLiteral("nothing");

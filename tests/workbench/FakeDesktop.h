@@ -24,6 +24,11 @@ public:
         criticals.append(title + QLatin1Char('|') + text);
     }
 
+    void ShowMessage(QWidget*, const QString& title, const QString& text) override
+    {
+        messages.append(title + QLatin1Char('|') + text);
+    }
+
     QString OpenFileName(QWidget*, const QString& title, const QString& filter) override
     {
         openDialogs.append(title + QLatin1Char('|') + filter);
@@ -41,7 +46,8 @@ public:
     // Everything asked so far, for checks that nothing was.
     int Asked() const
     {
-        return int(questions.size() + criticals.size() + openDialogs.size() + saveDialogs.size()) +
+        return int(questions.size() + criticals.size() + messages.size() + openDialogs.size() +
+                   saveDialogs.size()) +
                endProgramCalls;
     }
 
@@ -51,6 +57,7 @@ public:
 
     QStringList questions;   // title|text
     QStringList criticals;   // title|text
+    QStringList messages;    // title|text
     QStringList openDialogs; // title|filter
     QStringList saveDialogs; // title|filter
     int endProgramCalls = 0;

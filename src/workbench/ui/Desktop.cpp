@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/ui/Desktop.h"
 
+#include "workbench/FilePaths.h"
+#include "workbench/ui/HelpWindow.h"
+
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +30,12 @@ void QtDesktop::ShowCritical(QWidget* owner, const QString& title, const QString
     QMessageBox::critical(owner, title, text);
 }
 
+void QtDesktop::ShowMessage(QWidget* owner, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
 QString QtDesktop::OpenFileName(QWidget* owner, const QString& title, const QString& filter)
 {
     return QFileDialog::getOpenFileName(owner, title, QString(), filter);
@@ -39,6 +53,46 @@ void QtDesktop::EndProgram()
     // skipping the windows' own closing.
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
+}
+
+bool OpenWithShell(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool ShowHelpContents(QWidget* owner)
+{
+    // One help window for the whole program.
+    static QPointer<HelpWindow> window;
+    const QString contents = WorkbenchFilePath(QStringLiteral("help/index.html"));
+    if (!FileExists(contents))
+        return false;
+    if (!window)
+        window = new HelpWindow(owner);
+    window->ShowContents(contents);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+QString FindSysInfoProgram()
+{
+    // Graphical programs that show the machine's hardware and system, in
+    // the order they are preferred.
+    static const char* const kPrograms[] = {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk",
+                                            "xfce4-about"};
+    for (const char* name : kPrograms) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty())
+            return path;
+    }
+    return QString();
+}
+
+bool StartProgram(const QString& program)
+{
+    return QProcess::startDetached(program, QStringList());
 }
 
 } // namespace rumbela

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QUrl;
 class QWidget;
 
 namespace rumbela {
@@ -20,6 +21,9 @@ public:
     // An OK box with the critical (stop) icon.
     virtual void ShowCritical(QWidget* owner, const QString& title, const QString& text) = 0;
 
+    // An OK box without icon.
+    virtual void ShowMessage(QWidget* owner, const QString& title, const QString& text) = 0;
+
     // The open and save dialogs: the chosen path, or empty text on cancel.
     // filter is a dialog filter ("Text Files (*.txt);;..."). The save dialog
     // asks nothing about existing files; the caller does.
@@ -36,9 +40,29 @@ class QtDesktop : public Desktop
 public:
     bool AskYesNo(QWidget* owner, const QString& title, const QString& text) override;
     void ShowCritical(QWidget* owner, const QString& title, const QString& text) override;
+    void ShowMessage(QWidget* owner, const QString& title, const QString& text) override;
     QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override;
     QString SaveFileName(QWidget* owner, const QString& title, const QString& filter) override;
     void EndProgram() override;
 };
+
+// Opens url (a web address, or a file as QUrl::fromLocalFile) with the
+// desktop's default program, without waiting for it. False when the desktop
+// could not open it.
+bool OpenWithShell(const QUrl& url);
+
+// Shows the help window on the table of contents of the manual shipped in
+// the workbench's folder (help/index.html); a help window already open shows
+// the contents again and comes to the front. The window stays above owner.
+// False, and no window, when the manual is missing.
+bool ShowHelpContents(QWidget* owner);
+
+// The first of a short list of system information programs that is found on
+// PATH, as a full path; empty text when none is.
+QString FindSysInfoProgram();
+
+// Starts program without arguments and without waiting for it. False when
+// it could not be started.
+bool StartProgram(const QString& program);
 
 } // namespace rumbela

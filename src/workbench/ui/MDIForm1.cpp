@@ -4,10 +4,15 @@
 #include "workbench/FilePaths.h"
 #include "workbench/TileLayout.h"
 #include "workbench/ui/Desktop.h"
+#include "workbench/ui/HelpCommands.h"
 #include "workbench/ui/ModMDI.h"
 #include "workbench/ui/TabDock.h"
 #include "workbench/ui/ToolIcons.h"
+#include "workbench/ui/TranslationRun.h"
 #include "workbench/ui/frmDoc.h"
+#include "workbench/ui/frmNav.h"
+#include "workbench/ui/frmOutput.h"
+#include "workbench/ui/frmParser.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -122,6 +127,7 @@ MDIForm1::MDIForm1(Desktop& desktop, QWidget* parent)
     CreateStatusStrip();
     CreateStatusBar();
     CreateDockWindows();
+    m_Run = new TranslationRun(*this, desktop);
     StartUp();
 }
 
@@ -158,6 +164,8 @@ void MDIForm1::SetButtonAction(const QString& key, std::function<void()> action)
 
 void MDIForm1::EnableStart()
 {
+    if (m_Run && m_Run->Running())
+        return;
     m_Buttons.value(QStringLiteral("start"))->setEnabled(true);
 }
 
@@ -234,6 +242,8 @@ void MDIForm1::CreateActions()
     SetButtonAction(QStringLiteral("tilehor"), [this] { Arrange(1); });
     SetButtonAction(QStringLiteral("tilever"), [this] { Arrange(2); });
     SetButtonAction(QStringLiteral("cascade"), [this] { Arrange(0); });
+    SetButtonAction(QStringLiteral("view"), [this] { ShowFileInBrowser(*this); });
+    SetButtonAction(QStringLiteral("help"), [this] { GeneralHelp(*this); });
 }
 
 void MDIForm1::CreateMenus()
@@ -293,7 +303,8 @@ void MDIForm1::CreateDebugMenu()
         AddItem(debug, QStringLiteral("DisplayLogWindow"), QStringLiteral("Display &Log window"));
     m_DisplayLog->setCheckable(true);
     connect(m_DisplayLog, &QAction::triggered, this, &MDIForm1::DisplayLogWindow);
-    AddItem(debug, QStringLiteral("mnParser"), QStringLiteral("Display &Parser"));
+    connect(AddItem(debug, QStringLiteral("mnParser"), QStringLiteral("Display &Parser")),
+            &QAction::triggered, this, [this] { ShowParser(*this); });
     m_mnStat = AddItem(debug, QStringLiteral("mnStat"), QStringLiteral("Use &Statistic"));
     m_mnStat->setCheckable(true);
 }
@@ -314,7 +325,8 @@ void MDIForm1::CreateWindowMenu()
     connect(AddItem(window, QStringLiteral("mnCloseAll"), QStringLiteral("Close All Windows")),
             &QAction::triggered, m_Docs.get(), &ModMDI::CloseAllDocs);
     window->addSeparator();
-    AddItem(window, QStringLiteral("mnBrowser"), QStringLiteral("&Show File in Browser"));
+    connect(AddItem(window, QStringLiteral("mnBrowser"), QStringLiteral("&Show File in Browser")),
+            &QAction::triggered, this, [this] { ShowFileInBrowser(*this); });
     m_WindowList = window->addMenu(QStringLiteral("Window List"));
     m_WindowList->setObjectName(QStringLiteral("mnWindowList"));
     connect(m_WindowList, &QMenu::aboutToShow, this, &MDIForm1::FillWindowList);
@@ -324,14 +336,19 @@ void MDIForm1::CreateHelpMenu()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    AddItem(help, QStringLiteral("mnGeneralHelp"), QStringLiteral("&General Help"));
-    AddItem(help, QStringLiteral("mnHelpOnline"), QStringLiteral("Help Online"));
+    connect(AddItem(help, QStringLiteral("mnGeneralHelp"), QStringLiteral("&General Help")),
+            &QAction::triggered, this, [this] { GeneralHelp(*this); });
+    connect(AddItem(help, QStringLiteral("mnHelpOnline"), QStringLiteral("Help Online")),
+            &QAction::triggered, this, &HelpOnline);
     help->addSeparator();
-    AddItem(help, QStringLiteral("mnReadme"), QStringLiteral("&Readme"));
-    AddItem(help, QStringLiteral("mnWebsite"), QStringLiteral("Rumbela Website"));
+    connect(AddItem(help, QStringLiteral("mnReadme"), QStringLiteral("&Readme")),
+            &QAction::triggered, this, [this] { OpenReadme(*this); });
+    connect(AddItem(help, QStringLiteral("mnWebsite"), QStringLiteral("Rumbela Website")),
+            &QAction::triggered, this, &RumbelaWebsite);
     help->addSeparator();
     AddItem(help, QStringLiteral("mnUpdate"), QStringLiteral("&Check Update Application"));
-    AddItem(help, QStringLiteral("mnAbout"), QStringLiteral("&About"));
+    connect(AddItem(help, QStringLiteral("mnAbout"), QStringLiteral("&About")), &QAction::triggered,
+            this, [this] { ShowAbout(*this); });
 }
 
 void MDIForm1::CreateToolBars()
@@ -436,13 +453,8 @@ void MDIForm1::CreateStatusBar()
 
 void MDIForm1::CreateDockWindows()
 {
-    // Placeholders until the navigator and the debug output window are built.
-    m_frmNav = new QWidget;
-    m_frmNav->setObjectName(QStringLiteral("frmNav"));
-    m_frmNav->setWindowTitle(QStringLiteral("Quick Nav"));
-    m_frmOutput = new QWidget;
-    m_frmOutput->setObjectName(QStringLiteral("frmOutput"));
-    m_frmOutput->setWindowTitle(QStringLiteral("Debug - stdout"));
+    m_frmNav = new rumbela::frmNav(*this);
+    m_frmOutput = new rumbela::frmOutput;
 
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     m_fDock->Attach(this);

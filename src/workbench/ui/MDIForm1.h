@@ -21,6 +21,7 @@ namespace rumbela {
 class Desktop;
 class ModMDI;
 class TabDock;
+class TranslationRun;
 
 // The frame window of the workbench: a multi-document frame whose documents
 // are frmDoc windows, with the main toolbar tBar, the macro toolbar tbMacro,
@@ -54,6 +55,8 @@ public:
     Desktop& desktop() const { return m_Desktop; }
     QWidget* frmNav() const { return m_frmNav; }
     QWidget* frmOutput() const { return m_frmOutput; }
+    // The "start" and "stop" keys and Use Statistic.
+    TranslationRun& Run() const { return *m_Run; }
 
     // A tBar button by its key; nullptr for unknown keys.
     QAction* Button(const QString& key) const;
@@ -65,7 +68,8 @@ public:
     // Attaches the action of a tBar key, replacing the one it had.
     void SetButtonAction(const QString& key, std::function<void()> action);
 
-    // Enables "start": a document window was loaded.
+    // Enables "start": a document window was loaded. Not while a
+    // translation is in progress.
     void EnableStart();
 
     // Enables the document group of tBar unless "close" is on already; no
@@ -103,6 +107,7 @@ private:
     QMdiArea* m_MdiArea;
     TabDock* m_fDock;
     std::unique_ptr<ModMDI> m_Docs;
+    TranslationRun* m_Run = nullptr;
 
     QToolBar* m_tBar = nullptr;
     QToolBar* m_tbMacro = nullptr;

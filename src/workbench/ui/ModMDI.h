@@ -93,9 +93,6 @@ public:
     // Makes a slot's window the active one and current.
     void ActivateDoc(qint16 slot);
 
-    // The window's closing: its slot is free again.
-    void DocumentClosed(frmDoc& doc);
-
 private:
     frmDoc* CreateDocument(qint16 slot);
     frmDoc* FindOpenFile(const QString& path) const;

@@ -118,6 +118,7 @@ void frmDoc::Unload()
     if (index >= 0)
         m_Frame.tb()->removeTab(index);
     m_Docs.Slots().CurrentDoc(0);
+    Q_EMIT Unloaded(this);
 }
 
 void frmDoc::LayoutPanes()

@@ -69,6 +69,11 @@ public:
     // Caption, image by Changed; and selects it.
     void DoAct();
 
+Q_SIGNALS:
+    // The window closed: its slot is free and its tab gone. The window and
+    // its panes still exist while this is delivered.
+    void Unloaded(rumbela::frmDoc* doc);
+
 protected:
     // Closing frees the slot and removes the tab, without asking.
     void closeEvent(QCloseEvent* event) override;
