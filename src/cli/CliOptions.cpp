@@ -10,10 +10,10 @@
 namespace tembusa::cli {
 namespace {
 
-void PrintHelp(const CommandSpec& spec)
+void PrintHelp(const CommandSpec& syntax)
 {
-    const QString text = QStringLiteral("usage: ") + spec.usage + QStringLiteral("\n\n") +
-                         spec.description + QLatin1Char('\n');
+    const QString text = QStringLiteral("usage: ") + syntax.usage + QStringLiteral("\n\n") +
+                         syntax.description + QLatin1Char('\n');
     std::fputs(text.toUtf8().constData(), stdout);
 }
 
@@ -24,20 +24,20 @@ void PrintError(const QString& message)
     std::fprintf(stderr, "tembusa: %s\n", message.toUtf8().constData());
 }
 
-int UsageError(const CommandSpec& spec, const QString& message)
+int UsageError(const CommandSpec& syntax, const QString& message)
 {
     PrintError(message);
-    std::fprintf(stderr, "usage: %s\nTry '--help' for more.\n", spec.usage.toUtf8().constData());
+    std::fprintf(stderr, "usage: %s\nTry '--help' for more.\n", syntax.usage.toUtf8().constData());
     return kUsage;
 }
 
-int ParseArgs(const QStringList& args, const CommandSpec& spec, ParsedArgs& parsed)
+int ParseArgs(const QStringList& args, const CommandSpec& syntax, ParsedArgs& parsed)
 {
     bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         if (!optionsEnded && (arg == QLatin1String("--help") || arg == QLatin1String("-h"))) {
-            PrintHelp(spec);
+            PrintHelp(syntax);
             return kSuccess;
         }
         if (!optionsEnded && arg == QLatin1String("--")) {
@@ -45,27 +45,27 @@ int ParseArgs(const QStringList& args, const CommandSpec& spec, ParsedArgs& pars
         } else if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
             const qsizetype eq = arg.indexOf(QLatin1Char('='));
             const QString name = eq < 0 ? arg : arg.left(eq);
-            if (spec.flagOptions.contains(name) && eq < 0) {
+            if (syntax.flagOptions.contains(name) && eq < 0) {
                 parsed.flags << name;
-            } else if (spec.valueOptions.contains(name)) {
+            } else if (syntax.valueOptions.contains(name)) {
                 if (eq >= 0) {
                     parsed.values.insert(name, arg.mid(eq + 1));
                 } else if (i + 1 < args.size()) {
                     parsed.values.insert(name, args.at(++i));
                 } else {
-                    return UsageError(spec, QStringLiteral("option %1 needs a value").arg(name));
+                    return UsageError(syntax, QStringLiteral("option %1 needs a value").arg(name));
                 }
             } else {
-                return UsageError(spec, QStringLiteral("unknown option %1").arg(arg));
+                return UsageError(syntax, QStringLiteral("unknown option %1").arg(arg));
             }
         } else {
             parsed.positional << arg;
         }
     }
-    if (parsed.positional.size() < spec.minPositional)
-        return UsageError(spec, QStringLiteral("missing argument"));
-    if (spec.maxPositional >= 0 && parsed.positional.size() > spec.maxPositional)
-        return UsageError(spec, QStringLiteral("too many arguments"));
+    if (parsed.positional.size() < syntax.minPositional)
+        return UsageError(syntax, QStringLiteral("missing argument"));
+    if (syntax.maxPositional >= 0 && parsed.positional.size() > syntax.maxPositional)
+        return UsageError(syntax, QStringLiteral("too many arguments"));
     return -1;
 }
 

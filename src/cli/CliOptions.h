@@ -31,13 +31,13 @@ struct ParsedArgs
     bool Has(const QString& flag) const { return flags.contains(flag); }
 };
 
-// Parses args against spec. Returns -1 when the command is to run, else the
+// Parses args against syntax. Returns -1 when the command is to run, else the
 // exit code to end with (--help printed: 0; a usage error reported: 2).
-int ParseArgs(const QStringList& args, const CommandSpec& spec, ParsedArgs& parsed);
+int ParseArgs(const QStringList& args, const CommandSpec& syntax, ParsedArgs& parsed);
 
 // Messages: errors go to standard error as "tembusa: ..." lines.
 void PrintError(const QString& message);
-int UsageError(const CommandSpec& spec, const QString& message);
+int UsageError(const CommandSpec& syntax, const QString& message);
 
 // Writes bytes to standard output exactly as they are.
 bool WriteStdout(const QByteArray& bytes);

@@ -120,7 +120,7 @@ bool PutInPlace(const QString& built, const QString& path, bool replace, QString
 
 int RunImportFreeDict(const QStringList& args)
 {
-    const CommandSpec spec{
+    const CommandSpec syntax{
         QStringLiteral("tembusa dict import-freedict INDEX DICTDZ [--db FILE]"),
         QStringLiteral(
             "Adds the headwords of a dictd dictionary (INDEX is its .index file, DICTDZ its\n"
@@ -133,7 +133,7 @@ int RunImportFreeDict(const QStringList& args)
         2,
         2};
     ParsedArgs parsed;
-    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+    if (const int code = ParseArgs(args, syntax, parsed); code >= 0)
         return code;
     FreeDictContent content;
     QString error;
@@ -176,7 +176,7 @@ int RunImportFreeDict(const QStringList& args)
 
 int RunBuild(const QStringList& args)
 {
-    const CommandSpec spec{
+    const CommandSpec syntax{
         QStringLiteral("tembusa dict build [--db FILE] [--replace] [--freedict BASE | "
                        "--no-freedict]"),
         QStringLiteral(
@@ -195,11 +195,12 @@ int RunBuild(const QStringList& args)
         0,
         0};
     ParsedArgs parsed;
-    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+    if (const int code = ParseArgs(args, syntax, parsed); code >= 0)
         return code;
     if (parsed.Has(QStringLiteral("--no-freedict")) &&
         parsed.values.contains(QStringLiteral("--freedict")))
-        return UsageError(spec, QStringLiteral("--freedict and --no-freedict exclude each other"));
+        return UsageError(syntax,
+                          QStringLiteral("--freedict and --no-freedict exclude each other"));
     const QString path = TargetPath(parsed);
     const bool replace = parsed.Has(QStringLiteral("--replace"));
     if (QFileInfo::exists(path) && !replace) {

@@ -12,7 +12,7 @@ namespace {
 
 int RunCreate(const QStringList& args)
 {
-    const CommandSpec spec{
+    const CommandSpec syntax{
         QStringLiteral("tembusa dict create FILE"),
         QStringLiteral("Creates an empty dictionary database FILE with the five dictionary\n"
                        "tables. An existing file is never replaced."),
@@ -21,7 +21,7 @@ int RunCreate(const QStringList& args)
         1,
         1};
     ParsedArgs parsed;
-    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+    if (const int code = ParseArgs(args, syntax, parsed); code >= 0)
         return code;
     QString error;
     if (!CreateKamusFile(parsed.positional.at(0), error)) {
@@ -35,19 +35,19 @@ int RunCreate(const QStringList& args)
 
 int RunDict(const QStringList& args)
 {
-    const CommandSpec spec{QStringLiteral("tembusa dict create|import-freedict|build ..."),
-                           QStringLiteral("Dictionary commands:\n"
-                                          "  create FILE   create an empty dictionary database\n"
-                                          "  import-freedict INDEX DICTDZ [--db FILE]\n"
-                                          "                import a dictd dictionary\n"
-                                          "  build [--db FILE] [--replace]\n"
-                                          "                build the default dictionary"),
-                           {},
-                           {},
-                           1,
-                           -1};
+    const CommandSpec syntax{QStringLiteral("tembusa dict create|import-freedict|build ..."),
+                             QStringLiteral("Dictionary commands:\n"
+                                            "  create FILE   create an empty dictionary database\n"
+                                            "  import-freedict INDEX DICTDZ [--db FILE]\n"
+                                            "                import a dictd dictionary\n"
+                                            "  build [--db FILE] [--replace]\n"
+                                            "                build the default dictionary"),
+                             {},
+                             {},
+                             1,
+                             -1};
     if (args.isEmpty())
-        return UsageError(spec, QStringLiteral("missing dictionary command"));
+        return UsageError(syntax, QStringLiteral("missing dictionary command"));
     const QString command = args.at(0);
     if (command == QLatin1String("create"))
         return RunCreate(args.mid(1));
@@ -56,9 +56,9 @@ int RunDict(const QStringList& args)
     if (command == QLatin1String("build"))
         return RunBuild(args.mid(1));
     ParsedArgs parsed;
-    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+    if (const int code = ParseArgs(args, syntax, parsed); code >= 0)
         return code;
-    return UsageError(spec, QStringLiteral("unknown dictionary command \"%1\"").arg(command));
+    return UsageError(syntax, QStringLiteral("unknown dictionary command \"%1\"").arg(command));
 }
 
 } // namespace tembusa::cli

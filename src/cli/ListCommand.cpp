@@ -8,7 +8,7 @@ namespace tembusa::cli {
 
 int RunList(const QStringList& args)
 {
-    const CommandSpec spec{
+    const CommandSpec syntax{
         QStringLiteral("tembusa list paragraphs|sentences|words [FILE]"),
         QStringLiteral(
             "Cuts the text of FILE (standard input when absent) into paragraphs, sentences\n"
@@ -19,13 +19,13 @@ int RunList(const QStringList& args)
         1,
         2};
     ParsedArgs parsed;
-    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+    if (const int code = ParseArgs(args, syntax, parsed); code >= 0)
         return code;
 
     const QString kind = parsed.positional.at(0);
     if (kind != QLatin1String("paragraphs") && kind != QLatin1String("sentences") &&
         kind != QLatin1String("words"))
-        return UsageError(spec, QStringLiteral("unknown listing \"%1\"").arg(kind));
+        return UsageError(syntax, QStringLiteral("unknown listing \"%1\"").arg(kind));
 
     QString text;
     QString error;

@@ -89,7 +89,7 @@ int DictionaryFailure()
 
 int RunTranslate(const QStringList& args)
 {
-    const CommandSpec spec{
+    const CommandSpec syntax{
         QStringLiteral("tembusa translate [--db FILE] [--ask] [--unknown OUT] [FILE]"),
         QStringLiteral(
             "Translates the English text of FILE (standard input when absent) into Indonesian\n"
@@ -104,7 +104,7 @@ int RunTranslate(const QStringList& args)
         0,
         1};
     ParsedArgs parsed;
-    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+    if (const int code = ParseArgs(args, syntax, parsed); code >= 0)
         return code;
     QString text;
     QString error;
@@ -139,7 +139,7 @@ int RunTranslate(const QStringList& args)
 
 int RunLookup(const QStringList& args)
 {
-    const CommandSpec spec{
+    const CommandSpec syntax{
         QStringLiteral("tembusa lookup [--db FILE] WORD..."),
         QStringLiteral("Looks each WORD up in the dictionary and prints one line per word: the\n"
                        "lookup's result (a meaning ends with one blank), TAB, and the outcome\n"
@@ -151,7 +151,7 @@ int RunLookup(const QStringList& args)
         1,
         -1};
     ParsedArgs parsed;
-    if (const int code = ParseArgs(args, spec, parsed); code >= 0)
+    if (const int code = ParseArgs(args, syntax, parsed); code >= 0)
         return code;
     UseDictionaryOption(parsed);
     KamusData kamus;
