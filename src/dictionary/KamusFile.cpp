@@ -28,7 +28,7 @@ constexpr qint32 kReadProgressWrap = 1000;
 constexpr int kTenBlockSize = 200;
 constexpr int kTenHeaderMax = 195;
 constexpr char kTenTypeText = 8;
-const QString kProjectWebAddress = QStringLiteral("https://example.org/tembusa");
+const QString kProjectWebAddress = QStringLiteral("https://rumbela.example.org");
 
 // One text dictionary: its file, its temporary file, the status shown while
 // it is saved, whether a line holds key and item or the item alone, and the
