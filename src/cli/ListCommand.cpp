@@ -38,7 +38,11 @@ int RunList(const QStringList& args)
     const UnitTable& table = kind == QLatin1String("paragraphs")  ? *tables.paragraphs
                              : kind == QLatin1String("sentences") ? *tables.sentences
                                                                   : *tables.words;
-    if (!WriteStdout(ListUnits(table, text).toUtf8())) {
+    bool written = true;
+    WriteUnits(table, text, [&written](const QString& piece) {
+        written = written && WriteStdout(piece.toUtf8());
+    });
+    if (!written) {
         PrintError(QStringLiteral("cannot write to standard output"));
         return kFailure;
     }

@@ -114,6 +114,36 @@ QString SpanText(const QString& text, const UnitSpan& span)
     return text.mid(span.StartPos - 1, span.Length);
 }
 
+void WriteUnits(const UnitTable& table, const QString& text,
+                const std::function<void(const QString&)>& write)
+{
+    constexpr qsizetype kPiece = 1 << 20;
+    QString piece;
+    piece.reserve(kPiece + 64);
+    char digits[32];
+    auto appendNumber = [&](qint32 value) {
+        const int n = std::snprintf(digits, sizeof digits, "%d", value);
+        piece += QLatin1String(digits, n);
+    };
+    for (const UnitSpan& span : table) {
+        if (span.Length <= 0)
+            continue;
+        piece += QLatin1String("\r\n");
+        appendNumber(span.StartPos);
+        piece += QLatin1Char(',');
+        appendNumber(span.EndPos);
+        piece += QLatin1Char('-');
+        if (span.StartPos >= 1 && span.StartPos <= text.size())
+            piece += QStringView(text).mid(span.StartPos - 1, span.Length);
+        if (piece.size() >= kPiece) {
+            write(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.isEmpty())
+        write(piece);
+}
+
 QString ListUnits(const UnitTable& table, const QString& text)
 {
     // Sized in advance: a listing of a large text is built in one buffer.
@@ -124,22 +154,7 @@ QString ListUnits(const UnitTable& table, const QString& text)
     }
     QString result;
     result.reserve(size);
-    char digits[32];
-    auto appendNumber = [&](qint32 value) {
-        const int n = std::snprintf(digits, sizeof digits, "%d", value);
-        result += QLatin1String(digits, n);
-    };
-    for (const UnitSpan& span : table) {
-        if (span.Length <= 0)
-            continue;
-        result += QLatin1String("\r\n");
-        appendNumber(span.StartPos);
-        result += QLatin1Char(',');
-        appendNumber(span.EndPos);
-        result += QLatin1Char('-');
-        if (span.StartPos >= 1 && span.StartPos <= text.size())
-            result += QStringView(text).mid(span.StartPos - 1, span.Length);
-    }
+    WriteUnits(table, text, [&result](const QString& piece) { result += piece; });
     return result;
 }
 

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 #include <optional>
 #include <vector>
 
@@ -44,6 +46,11 @@ QString SpanText(const QString& text, const UnitSpan& span);
 // CR LF, start, ",", end, "-" and the span's text, for every entry of
 // positive length, in table order.
 QString ListUnits(const UnitTable& table, const QString& text);
+
+// The same listing handed to write in consecutive pieces of about a million
+// characters, so a listing of a large text need not be held whole.
+void WriteUnits(const UnitTable& table, const QString& text,
+                const std::function<void(const QString&)>& write);
 
 // The index of the first entry whose EndPos is greater than position, or
 // nullopt when there is none.

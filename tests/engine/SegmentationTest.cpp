@@ -145,6 +145,24 @@ TEST(Segmentation, ListingFormat)
     EXPECT_EQ(ListUnits(*tables.paragraphs, text), QStringLiteral("\r\n1,8-Hi. Bye"));
 }
 
+TEST(Segmentation, ListingInPiecesIsTheWholeListing)
+{
+    // Long enough for several pieces, with accented letters at their edges.
+    QString text;
+    while (text.size() < 3000000)
+        text += QStringLiteral("Caf\u00e9 ol\u00e9, one two.\r\n");
+    UnitTables tables;
+    ParseUnits(text, tables);
+    QString joined;
+    int pieces = 0;
+    WriteUnits(*tables.words, text, [&](const QString& piece) {
+        joined += piece;
+        ++pieces;
+    });
+    EXPECT_GT(pieces, 2);
+    EXPECT_TRUE(joined == ListUnits(*tables.words, text));
+}
+
 TEST(Segmentation, SpanTextNeverFails)
 {
     const QString text = QStringLiteral("abc");
