@@ -129,6 +129,42 @@ TEST(Cli, EveryCommandAnswersHelp)
     EXPECT_EQ(version.out, QByteArray("tembusa " TEMBUSA_VERSION_STRING "\n"));
 }
 
+TEST(Cli, TranslateAndLookupThroughAGivenDictionary)
+{
+    test::TempFolder folder;
+    const QString db = folder.file(QStringLiteral("small.mdb"));
+    ASSERT_EQ(Tembusa({QStringLiteral("dict"), QStringLiteral("create"), db}).exitCode, 0);
+    test::ExecSql(
+        db, QStringLiteral("INSERT INTO [indo-data](English, Indo1, Indo2, Stat1, Stat2) VALUES"
+                           " ('hello','halo',NULL,0,0), ('world','dunia',NULL,0,0),"
+                           " ('read','membaca','baca',1,3), ('this','ini',NULL,0,0),"
+                           " ('book','buku',NULL,0,0);"
+                           "INSERT INTO [Indo-Rule1] VALUES ('this','A');"));
+    folder.Write(QStringLiteral("in.txt"), "Hello world.\nI read this book, zork.\n");
+    const QString unknown = folder.file(QStringLiteral("unknown.txt"));
+    const CliRun run =
+        Tembusa({QStringLiteral("translate"), QStringLiteral("--db"), db,
+                 QStringLiteral("--unknown"), unknown, folder.file(QStringLiteral("in.txt"))});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // Statistics choose "baca"; "this" moves behind "book"; "zork" stays.
+    EXPECT_EQ(run.out, QByteArray("Halo dunia. \nI baca buku ini, zork. \n"));
+    EXPECT_TRUE(run.err.isEmpty());
+    EXPECT_EQ(folder.Read(QStringLiteral("unknown.txt")), QByteArray("zork\n"));
+
+    const CliRun lookup =
+        Tembusa({QStringLiteral("lookup"), QStringLiteral("--db"), db, QStringLiteral("Hello"),
+                 QStringLiteral("zork"), QStringLiteral("42")});
+    EXPECT_EQ(lookup.exitCode, 0);
+    EXPECT_EQ(lookup.out, QByteArray("Halo \t4\n\t100\n\t3\n"));
+
+    const CliRun missing = Tembusa({QStringLiteral("translate"), QStringLiteral("--db"),
+                                    folder.file(QStringLiteral("none.mdb"))},
+                                   "Hello");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.isEmpty());
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("none.mdb\" does not exist")));
+}
+
 TEST(Cli, DictCreateMakesAnEmptyDictionaryAndNeverReplacesOne)
 {
     test::TempFolder folder;
