@@ -1,21 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/DocumentText.h"
 
-#include "platform/TextCodec.h"
-
 #include <QSaveFile>
 
 namespace rumbela {
-
-QString DecodeFileText(const QByteArray& bytes)
-{
-    return tembusa::DecodeText(bytes);
-}
-
-bool ReadDocumentText(const QString& path, QString& text, QString& error)
-{
-    return tembusa::ReadTextFile(path, text, error);
-}
 
 bool WriteDocumentText(const QString& path, const QString& text, QString& error)
 {

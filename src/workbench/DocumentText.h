@@ -6,14 +6,8 @@
 
 namespace rumbela {
 
-// Text of a file: UTF-8 (a leading byte order mark dropped), or Windows-1252
-// when the bytes are not valid UTF-8, so legacy files keep their accented
-// letters. NUL bytes stay characters.
-QString DecodeFileText(const QByteArray& bytes);
-
-// Reads a document's text. On failure returns false, leaves text as it was
-// and puts into error a message naming the file and the problem.
-bool ReadDocumentText(const QString& path, QString& text, QString& error);
+// Documents are read with the library's tembusa::ReadTextFile (UTF-8, else
+// Windows-1252), from platform/TextCodec.h.
 
 // Writes text as UTF-8 to path through a temporary file in the same folder
 // that is renamed into place, so a failed save leaves the old file whole.

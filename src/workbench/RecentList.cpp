@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/RecentList.h"
 
-#include "workbench/DocumentText.h"
+#include "platform/TextCodec.h"
 
 #include <QFile>
 
@@ -59,7 +59,7 @@ RecentList RecentList::FromBytes(const QByteArray& bytes)
         pos += 2;
         if (length > bytes.size() - pos)
             break;
-        list.m_Entries[i] = DecodeFileText(bytes.mid(pos, length));
+        list.m_Entries[i] = tembusa::DecodeText(bytes.mid(pos, length));
         pos += length;
     }
     return list;

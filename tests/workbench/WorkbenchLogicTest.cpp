@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench's plain state and arithmetic: document docSlots, paths, the
 // recent-file list and its file, the pane and window layouts.
+#include "platform/TextCodec.h"
 #include "workbench/DocSlots.h"
 #include "workbench/DocumentText.h"
 #include "workbench/FilePaths.h"
@@ -286,7 +287,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
-        QCOMPARE(DecodeFileText(bytes), text);
+        QCOMPARE(tembusa::DecodeText(bytes), text);
     }
 
     void documentFilesRoundTripAndNameTheFileOnFailure()
@@ -296,13 +297,13 @@ private Q_SLOTS:
         QString text;
         QString error;
         QVERIFY(WriteDocumentText(path, QStringLiteral("café\n"), error));
-        QVERIFY(ReadDocumentText(path, text, error));
+        QVERIFY(tembusa::ReadTextFile(path, text, error));
         QCOMPARE(text, QStringLiteral("café\n"));
 
         const QString missingFolder = dir.filePath(QStringLiteral("no/such/doc.txt"));
         QVERIFY(!WriteDocumentText(missingFolder, QStringLiteral("x"), error));
         QVERIFY2(error.contains(missingFolder), qPrintable(error));
-        QVERIFY(!ReadDocumentText(dir.path(), text, error));
+        QVERIFY(!tembusa::ReadTextFile(dir.path(), text, error));
         QVERIFY2(error.contains(dir.path()), qPrintable(error));
         QCOMPARE(text, QStringLiteral("café\n"));
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/ui/TextPane.h"
 
+#include "platform/TextCodec.h"
 #include "workbench/DocumentText.h"
 
 #include <QMouseEvent>
@@ -17,7 +18,7 @@ TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {}
 bool TextPane::LoadTextFile(const QString& path, QString& error)
 {
     QString text;
-    if (!ReadDocumentText(path, text, error))
+    if (!tembusa::ReadTextFile(path, text, error))
         return false;
     Text(text);
     return true;
