@@ -36,6 +36,12 @@ ensure_packages() {
 configure_and_build() {
   local dir="$1"
   shift
-  cmake -S "$ROOT" -B "$ROOT/$dir" "$@"
+  # A compiler cache, when the machine has one, makes rebuilds in several
+  # work trees cheap; it changes nothing in what is built.
+  local launcher=()
+  if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S "$ROOT" -B "$ROOT/$dir" "${launcher[@]}" "$@"
   cmake --build "$ROOT/$dir" -j "$JOBS"
 }
