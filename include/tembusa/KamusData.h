@@ -64,6 +64,20 @@ public:
     // and tells whether the dictionary took it.
     bool StoreUnknown(const QString& sWord);
 
+    // slot 11: begins a batch of lookups. Until the matching EndBatch, the
+    // lookups read in one read transaction and answers kept from earlier
+    // lookups are checked against other connections' changes only once, so
+    // a long run of lookups takes the file's locks once instead of for every
+    // query. Every answer stays the one the database gives at that moment: a
+    // write, a box or a dialog ends the read transaction first, and the kept
+    // answers are dropped whenever this connection writes or another one has
+    // changed the file. Batches nest; only the outermost pair counts.
+    void BeginBatch();
+
+    // slot 12: ends the batch begun by the matching BeginBatch and lets other
+    // connections write again. Keep batches short (a sentence or a few).
+    void EndBatch();
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

@@ -3,6 +3,7 @@
 
 #include "dictionary/Connect.h"
 #include "dictionary/Globals.h"
+#include "dictionary/LookupCache.h"
 #include "dictionary/Sqlite.h"
 #include "dictionary/WordFilter.h"
 #include "platform/AsciiCase.h"
@@ -67,6 +68,28 @@ int FreeMeaningColumn(const Recordset& rows)
     return 2;
 }
 
+// One batch of reads for the length of a scope.
+class BatchScope
+{
+public:
+    explicit BatchScope(Connection& connection) : m_Connection(connection), m_On(LookupShortcuts())
+    {
+        if (m_On)
+            m_Connection.BeginBatch();
+    }
+    ~BatchScope()
+    {
+        if (m_On)
+            m_Connection.EndBatch();
+    }
+    BatchScope(const BatchScope&) = delete;
+    BatchScope& operator=(const BatchScope&) = delete;
+
+private:
+    Connection& m_Connection;
+    bool m_On;
+};
+
 } // namespace
 
 struct KamusData::Impl : WordLists
@@ -77,13 +100,53 @@ struct KamusData::Impl : WordLists
     std::shared_ptr<Connection> m_DbConnection;
     bool m_LearnOff = false;
 
+    LookupCache m_Cache;
+    // Whether the answer being made may be kept: false once it showed a box
+    // or a dialog, or wrote.
+    bool m_Keepable = true;
+    LookupCache::Needs m_Needs = LookupCache::Needs::Nothing;
+
+    QString LookUp(QString word);
+
+    // Ends the batch's read transaction before the user is shown something,
+    // so no lock is held while a box or dialog waits.
+    Ui& Asking()
+    {
+        m_Keepable = false;
+        m_DbConnection->EndReadTransaction();
+        return CurrentUi();
+    }
+
     // A database failure: the error box with the provider's text, a line
     // feed and the connection string.
     void ReportDbError(const QString& function)
     {
+        Asking();
         const DbError& error = m_DbConnection->LastError();
         ShowError(error.number, error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(),
                   kModule, function);
+    }
+
+    // Whether a table has a row for word, answered from its key set once the
+    // table has been asked about often enough in this generation to make
+    // reading it whole pay; nullopt when the database is to be asked.
+    std::optional<bool> FromKeys(LookupCache::KeySet& set, const QString& table,
+                                 const QString& column, const QString& word)
+    {
+        if (!LookupShortcuts())
+            return std::nullopt;
+        if (!set.loaded) {
+            const qint64 asked = ++set.queries;
+            // Weighed at 256 questions and at every doubling after.
+            if (asked < 256 || (asked & (asked - 1)) != 0)
+                return std::nullopt;
+            const qint64 rows = m_DbConnection->LargestRowid(table);
+            if (rows < 0 || asked * 4 < rows ||
+                !m_DbConnection->ReadFoldedColumn(table, column, set.keys))
+                return std::nullopt;
+            set.loaded = true;
+        }
+        return set.keys.contains(LookupCache::Key(Backticked(word)));
     }
 
     bool IsListed(const QString& sql, const QString& word, const QString& function)
@@ -98,6 +161,9 @@ struct KamusData::Impl : WordLists
 
     bool IsWordRejected(const QString& word) override
     {
+        if (const auto known = FromKeys(m_Cache.rejected, QStringLiteral("indo-tolak"),
+                                        QStringLiteral("kata"), word))
+            return *known;
         return IsListed(QStringLiteral("SELECT 1 FROM [indo-tolak] WHERE kata = ?1 COLLATE NOCASE "
                                        "LIMIT 1"),
                         word, QStringLiteral("IsWordRejected"));
@@ -105,6 +171,9 @@ struct KamusData::Impl : WordLists
 
     bool IsWordIgnored(const QString& word) override
     {
+        if (const auto known = FromKeys(m_Cache.ignored, QStringLiteral("indo-acuh"),
+                                        QStringLiteral("kata"), word))
+            return *known;
         return IsListed(QStringLiteral("SELECT 1 FROM [indo-acuh] WHERE kata = ?1 COLLATE NOCASE "
                                        "LIMIT 1"),
                         word, QStringLiteral("IsWordIgnored"));
@@ -169,11 +238,29 @@ void KamusData::OpenAll()
 
 QString KamusData::Arti(const QString& sWord)
 {
-    QString word = TrimBlanks(sWord);
-    d->Flag = 0;
+    BatchScope batch(*d->m_DbConnection);
+    const QString word = TrimBlanks(sWord);
+    if (!LookupShortcuts())
+        return d->LookUp(word);
+    d->m_Cache.Validate(d->m_DbConnection->DataGeneration());
+    if (const LookupCache::Answer* kept = d->m_Cache.Find(word, d->m_UseStatistic, d->m_LearnOff)) {
+        d->Flag = kept->flag;
+        return kept->result;
+    }
+    d->m_Keepable = true;
+    d->m_Needs = LookupCache::Needs::Nothing;
+    const QString result = d->LookUp(word);
+    if (d->m_Keepable)
+        d->m_Cache.Store(word, {result, d->Flag, d->m_Needs});
+    return result;
+}
+
+QString KamusData::Impl::LookUp(QString word)
+{
+    Flag = 0;
     QString reason;
-    if (!FilterWord(word, reason, d->Flag, *d)) {
-        switch (d->Flag) {
+    if (!FilterWord(word, reason, Flag, *this)) {
+        switch (Flag) {
         case 3:
         case 7:
         case 8:
@@ -186,7 +273,7 @@ QString KamusData::Arti(const QString& sWord)
             return word;
         }
     }
-    std::optional<Recordset> rows = d->FindWord(word);
+    std::optional<Recordset> rows = FindWord(word);
     if (!rows)
         return QString();
     QString result;
@@ -194,14 +281,16 @@ QString KamusData::Arti(const QString& sWord)
         if (IsEmptyColumn(rows->Field(QStringLiteral("Indo2"))))
             result = rows->Field(QStringLiteral("Indo1")).toString();
         else
-            result = d->ChooseMeaning(*rows);
+            result = ChooseMeaning(*rows);
     } else {
-        if (!d->m_LearnOff)
-            result = d->LearnWord(word);
-        d->Flag = 100;
+        if (m_LearnOff)
+            m_Needs = LookupCache::Needs::LearnOff;
+        else
+            result = LearnWord(word);
+        Flag = 100;
     }
     rows->Close();
-    if (d->Flag == 4 && !result.isEmpty())
+    if (Flag == 4 && !result.isEmpty())
         result = AsciiCapitalizeFirst(result);
     if (!result.isEmpty())
         result += QLatin1Char(' ');
@@ -210,6 +299,9 @@ QString KamusData::Arti(const QString& sWord)
 
 std::optional<Recordset> KamusData::Impl::FindWord(const QString& word)
 {
+    if (FromKeys(m_Cache.english, QStringLiteral("indo-data"), QStringLiteral("English"), word) ==
+        false)
+        return Recordset(); // no such row
     auto rows = m_DbConnection->OpenRecordset(
         QStringLiteral("SELECT rowid, * FROM [indo-data] WHERE English = ?1 COLLATE NOCASE"),
         {Backticked(word)}, QStringLiteral("indo-data"));
@@ -225,6 +317,7 @@ QString KamusData::Impl::ChooseMeaning(Recordset& rows)
 
 QString KamusData::Impl::ChooseByStatistics(const Recordset& rows)
 {
+    m_Needs = LookupCache::Needs::Statistics;
     int best = 1;
     qint64 highest = -1;
     for (int n = 1; n <= 5; ++n) {
@@ -252,7 +345,7 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
         }
     }
     const QString english = rows.Field(QStringLiteral("English")).toString();
-    const QString answer = CurrentUi().ChooseMeaning(english, meanings);
+    const QString answer = Asking().ChooseMeaning(english, meanings);
     if (g_StopFlag)
         return QString();
     if (answer.isEmpty())
@@ -282,7 +375,7 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
 
 QString KamusData::Impl::LearnWord(const QString& word)
 {
-    const QString answer = CurrentUi().AskUnknownWord(TrimBlanks(word));
+    const QString answer = Asking().AskUnknownWord(TrimBlanks(word));
     if (g_StopFlag || answer.isEmpty())
         return QString();
     const QStringList parts = answer.split(QLatin1Char('\t'));
@@ -307,9 +400,18 @@ QString KamusData::Impl::LearnWord(const QString& word)
 
 void KamusData::LoadRule1(QVariant& rst)
 {
+    BatchScope batch(*d->m_DbConnection);
+    const bool keep = LookupShortcuts();
+    if (keep)
+        d->m_Cache.Validate(d->m_DbConnection->DataGeneration());
+    if (keep && d->m_Cache.rules) {
+        rst = *d->m_Cache.rules;
+        return;
+    }
     const auto rows =
         d->m_DbConnection->OpenRecordset(QStringLiteral("SELECT * FROM [Indo-Rule1]"));
     if (!rows) {
+        d->Asking();
         const DbError& error = d->m_DbConnection->LastError();
         ShowError(error.number,
                   error.text + QLatin1Char('\n') + d->m_DbConnection->ConnectionString(),
@@ -324,6 +426,8 @@ void KamusData::LoadRule1(QVariant& rst)
         row.insert(QStringLiteral("TypeBA"), cursor.Field(QStringLiteral("TypeBA")));
         list << row;
     }
+    if (keep)
+        d->m_Cache.rules = list;
     rst = list;
 }
 
@@ -357,6 +461,18 @@ bool KamusData::Connected() const
 void KamusData::Connected(bool value)
 {
     d->m_Connected = value;
+}
+
+void KamusData::BeginBatch()
+{
+    if (LookupShortcuts())
+        d->m_DbConnection->BeginBatch();
+}
+
+void KamusData::EndBatch()
+{
+    if (LookupShortcuts())
+        d->m_DbConnection->EndBatch();
 }
 
 } // namespace tembusa

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+
 #include <sqlite3.h>
 
 namespace tembusa {
@@ -16,23 +18,129 @@ namespace {
 constexpr qint32 kNoDataSource = SQLITE_MISUSE;
 constexpr qint32 kMissingFile = SQLITE_CANTOPEN;
 constexpr qint32 kNotADictionary = SQLITE_ERROR;
+
+// Generations are unique in the process, so results kept under one
+// connection are never taken for another's.
+quint64 NextGeneration()
+{
+    static std::atomic<quint64> last{0};
+    return ++last;
+}
 } // namespace
+
+// The column names of a statement's result, as given and in lower case.
+struct ColumnNames
+{
+    QStringList names;
+    QStringList lower;
+};
 
 struct DbHandle
 {
     sqlite3* db = nullptr;
     QHash<QString, sqlite3_stmt*> statements;
+    // Made once per statement and shared by its result sets.
+    QHash<sqlite3_stmt*, std::shared_ptr<const ColumnNames>> columnNames;
+
+    std::shared_ptr<const ColumnNames> Names(sqlite3_stmt* statement, int first)
+    {
+        std::shared_ptr<const ColumnNames>& kept = columnNames[statement];
+        // A table changed by another program can change what "*" selects.
+        if (!kept || kept->names.size() != sqlite3_column_count(statement) - first) {
+            auto names = std::make_shared<ColumnNames>();
+            for (int c = first; c < sqlite3_column_count(statement); ++c) {
+                names->names << QString::fromUtf8(sqlite3_column_name(statement, c));
+                names->lower << AsciiLower(names->names.constLast());
+            }
+            kept = std::move(names);
+        }
+        return kept;
+    }
+
+    // The batch of reads: its nesting depth, whether the open transaction is
+    // the batch's own, and whether data_version was read inside it.
+    int batchDepth = 0;
+    bool batchTransaction = false;
+    bool versionChecked = false;
+    // What DataGeneration saw last: other connections' commits and this
+    // connection's own changes.
+    qint64 dataVersion = -1;
+    qint64 ownChanges = -1;
+    quint64 generation = NextGeneration();
 
     ~DbHandle() { Close(); }
 
     void Close()
     {
+        EndReadTransaction();
         for (sqlite3_stmt* statement : std::as_const(statements))
             sqlite3_finalize(statement);
         statements.clear();
+        columnNames.clear();
         if (db)
             sqlite3_close(db);
         db = nullptr;
+    }
+
+    bool Exec(const char* sql)
+    {
+        return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+
+    // Commits the batch's read transaction; a transaction someone else began
+    // is left alone.
+    void EndReadTransaction()
+    {
+        if (batchTransaction && db && !sqlite3_get_autocommit(db) && !Exec("COMMIT"))
+            Exec("ROLLBACK");
+        batchTransaction = false;
+        versionChecked = false;
+    }
+
+    // Before a statement runs: a write commits the batch's read transaction
+    // first, so it commits at once; a read inside a batch begins one.
+    void BeforeStep(sqlite3_stmt* statement)
+    {
+        if (batchTransaction && sqlite3_get_autocommit(db))
+            batchTransaction = versionChecked = false; // ended by SQLite itself
+        if (!sqlite3_stmt_readonly(statement))
+            EndReadTransaction();
+        else if (batchDepth > 0 && sqlite3_get_autocommit(db) && Exec("BEGIN"))
+            batchTransaction = true;
+    }
+
+    // PRAGMA data_version, read inside the batch's transaction when there is
+    // a batch; -1 when it cannot be read.
+    qint64 ReadDataVersion()
+    {
+        sqlite3_stmt* statement = Prepare(QStringLiteral("PRAGMA data_version"));
+        if (!statement)
+            return -1;
+        BeforeStep(statement);
+        const qint64 version =
+            sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
+        sqlite3_reset(statement);
+        return version;
+    }
+
+    quint64 DataGeneration()
+    {
+        if (!db)
+            return generation = NextGeneration();
+        if (batchTransaction && sqlite3_get_autocommit(db))
+            batchTransaction = versionChecked = false;
+        if (!versionChecked) {
+            const qint64 version = ReadDataVersion();
+            if (version < 0 || version != dataVersion)
+                generation = NextGeneration();
+            dataVersion = version;
+            versionChecked = batchTransaction && version >= 0;
+        }
+        const qint64 changes = sqlite3_total_changes64(db);
+        if (changes != ownChanges)
+            generation = NextGeneration();
+        ownChanges = changes;
+        return generation;
     }
 
     QString Message() const { return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString(); }
@@ -255,6 +363,7 @@ bool Connection::Execute(const QString& sql, const QVariantList& params)
     sqlite3_stmt* statement = m_Db->Prepare(sql);
     if (!statement || !Bind(statement, params))
         return Fail(sqlite3_errcode(m_Db->db), m_Db->Message());
+    m_Db->BeforeStep(statement);
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
     }
@@ -262,6 +371,92 @@ bool Connection::Execute(const QString& sql, const QVariantList& params)
     if (rc != SQLITE_DONE)
         return Fail(rc, m_Db->Message());
     return true;
+}
+
+void Connection::BeginBatch()
+{
+    if (m_Db)
+        ++m_Db->batchDepth;
+}
+
+void Connection::EndBatch()
+{
+    if (!m_Db || m_Db->batchDepth == 0)
+        return;
+    if (--m_Db->batchDepth == 0)
+        m_Db->EndReadTransaction();
+}
+
+void Connection::EndReadTransaction()
+{
+    if (m_Db)
+        m_Db->EndReadTransaction();
+}
+
+quint64 Connection::DataGeneration()
+{
+    if (!m_Db)
+        return NextGeneration();
+    return m_Db->DataGeneration();
+}
+
+QByteArray NocaseKey(QByteArray utf8)
+{
+    for (char& c : utf8) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + ('a' - 'A'));
+    }
+    return utf8;
+}
+
+bool Connection::ReadFoldedColumn(const QString& table, const QString& column,
+                                  QSet<QByteArray>& keys)
+{
+    if (!IsOpen() || !IsPlainName(table) || !IsPlainName(column))
+        return false;
+    sqlite3_stmt* encoding = m_Db->Prepare(QStringLiteral("PRAGMA encoding"));
+    if (!encoding)
+        return false;
+    m_Db->BeforeStep(encoding);
+    const bool utf8 =
+        sqlite3_step(encoding) == SQLITE_ROW &&
+        qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(encoding, 0)), "UTF-8") == 0;
+    sqlite3_reset(encoding);
+    if (!utf8)
+        return false;
+    sqlite3_stmt* statement =
+        m_Db->Prepare(QStringLiteral("SELECT %2 FROM %1 WHERE typeof(%2) = 'text'")
+                          .arg(Quoted(table), Quoted(column)));
+    if (!statement)
+        return false;
+    m_Db->BeforeStep(statement);
+    QSet<QByteArray> found;
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+        found.insert(
+            NocaseKey(QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
+                                 sqlite3_column_bytes(statement, 0))));
+    }
+    sqlite3_reset(statement);
+    if (rc != SQLITE_DONE)
+        return false;
+    keys = std::move(found);
+    return true;
+}
+
+qint64 Connection::LargestRowid(const QString& table)
+{
+    if (!IsOpen() || !IsPlainName(table))
+        return -1;
+    sqlite3_stmt* statement =
+        m_Db->Prepare(QStringLiteral("SELECT max(rowid) FROM %1").arg(Quoted(table)));
+    if (!statement)
+        return -1;
+    m_Db->BeforeStep(statement);
+    const qint64 largest =
+        sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
+    sqlite3_reset(statement);
+    return largest;
 }
 
 struct Recordset::Rows
@@ -273,7 +468,7 @@ struct Recordset::Rows
     };
     std::shared_ptr<DbHandle> db;
     QString table;
-    QStringList columns;
+    std::shared_ptr<const ColumnNames> names;
     std::vector<Row> rows;
 };
 
@@ -289,13 +484,13 @@ std::optional<Recordset> Connection::OpenRecordset(const QString& sql, const QVa
         Fail(sqlite3_errcode(m_Db->db), m_Db->Message());
         return std::nullopt;
     }
+    m_Db->BeforeStep(statement);
     auto rows = std::make_shared<Recordset::Rows>();
     rows->db = m_Db;
     rows->table = updateTable;
     const int first = updateTable.isEmpty() ? 0 : 1; // column 0 is the rowid
     const int count = sqlite3_column_count(statement);
-    for (int c = first; c < count; ++c)
-        rows->columns << QString::fromUtf8(sqlite3_column_name(statement, c));
+    rows->names = m_Db->Names(statement, first);
     int rc;
     while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
         Recordset::Rows::Row row;
@@ -339,12 +534,7 @@ qint32 Recordset::ColumnIndex(const QString& name) const
 {
     if (!m_Rows)
         return -1;
-    const QString wanted = AsciiLower(name);
-    for (qint32 i = 0; i < m_Rows->columns.size(); ++i) {
-        if (AsciiLower(m_Rows->columns.at(i)) == wanted)
-            return i;
-    }
-    return -1;
+    return qint32(m_Rows->names->lower.indexOf(AsciiLower(name)));
 }
 
 bool Recordset::HasField(const QString& name) const
@@ -378,7 +568,7 @@ bool Recordset::Update(DbError& error)
     QStringList assignments;
     QVariantList params;
     for (auto it = m_Pending.cbegin(); it != m_Pending.cend(); ++it) {
-        const QString& column = m_Rows->columns.at(it.key());
+        const QString& column = m_Rows->names->names.at(it.key());
         if (!IsPlainName(column)) {
             error = {SQLITE_MISUSE, QStringLiteral("Unexpected column name %1.").arg(column)};
             return false;
@@ -393,6 +583,8 @@ bool Recordset::Update(DbError& error)
                             .arg(params.size());
     DbHandle& db = *m_Rows->db;
     sqlite3_stmt* statement = db.Prepare(sql);
+    if (statement)
+        db.BeforeStep(statement);
     if (!statement || !Bind(statement, params) || sqlite3_step(statement) != SQLITE_DONE) {
         error = {sqlite3_errcode(db.db), db.Message()};
         if (statement)
@@ -410,11 +602,11 @@ bool Recordset::Increment(const QString& name, DbError& error)
 {
     const qint32 column = ColumnIndex(name);
     if (IsEOF() || column < 0 || m_Rows->table.isEmpty() || !m_Rows->db->db ||
-        !IsPlainName(m_Rows->columns.at(column))) {
+        !IsPlainName(m_Rows->names->names.at(column))) {
         error = {SQLITE_MISUSE, QStringLiteral("The row cannot be written back.")};
         return false;
     }
-    const QString quoted = Quoted(m_Rows->columns.at(column));
+    const QString quoted = Quoted(m_Rows->names->names.at(column));
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 = IFNULL(%2, 0) + 1 WHERE rowid = ?1 RETURNING %2")
             .arg(Quoted(m_Rows->table), quoted);
@@ -425,6 +617,7 @@ bool Recordset::Increment(const QString& name, DbError& error)
         error = {sqlite3_errcode(db.db), db.Message()};
         return false;
     }
+    db.BeforeStep(statement);
     int rc = sqlite3_step(statement);
     if (rc == SQLITE_ROW) {
         row.values[column] = ColumnValue(statement, 0);

@@ -5,7 +5,9 @@
 // dictionary uses, over SQLite 3. The only code that sees sqlite3.h is here
 // and in Schema.cpp.
 
+#include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -63,6 +65,33 @@ public:
     std::optional<Recordset> OpenRecordset(const QString& sql, const QVariantList& params = {},
                                            const QString& updateTable = QString());
 
+    // Reads between the outermost BeginBatch and its EndBatch share one read
+    // transaction, begun by the first read and ended by EndBatch, so the
+    // file's locks are taken once for all of them. A statement that writes
+    // ends that transaction first, so every write still commits at once.
+    // Batches nest; only the outermost pair counts.
+    void BeginBatch();
+    void EndBatch();
+    // Ends the batch's read transaction now, before the user is asked
+    // something; the next read of the batch begins a new one.
+    void EndReadTransaction();
+
+    // A number that changes whenever what this connection reads may differ
+    // from what it read before: after a write of its own, and after another
+    // connection's commit, which PRAGMA data_version shows once per read
+    // transaction of a batch (outside a batch, at every call). Results kept
+    // from earlier reads are valid while the number stays the same.
+    quint64 DataGeneration();
+
+    // The UTF-8 bytes of every text value of a column, ASCII letters in lower
+    // case: exactly what a comparison with NOCASE sees. False, and nothing
+    // reported, when the database does not store UTF-8 or the column cannot
+    // be read.
+    bool ReadFoldedColumn(const QString& table, const QString& column, QSet<QByteArray>& keys);
+    // The largest rowid of a table, at least its number of rows; -1 when it
+    // cannot be read.
+    qint64 LargestRowid(const QString& table);
+
 private:
     bool Fail(qint32 number, const QString& text);
 
@@ -111,6 +140,10 @@ private:
     qint32 m_Position = 0;
     QHash<qint32, QVariant> m_Pending;
 };
+
+// Text as SQLite's NOCASE compares it: its UTF-8 bytes with the ASCII letters
+// in lower case.
+QByteArray NocaseKey(QByteArray utf8);
 
 // Splits a connection string into its pairs; keys are compared without
 // regard to ASCII case. Quoted values ("...") lose their quotes.
