@@ -5,6 +5,7 @@
 
 #include "platform/AsciiCase.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace tembusa {
@@ -16,8 +17,20 @@ struct Collection::Impl
     // same length, which is XCount.
     QStringList m_Items;
     QStringList m_Keys;
+    // How often each key occurs, in lower case, so a unique-key check does
+    // not walk all the keys.
+    QHash<QString, qint32> m_KeyCounts;
 
     bool InRange(qint32 index) const { return index >= 1 && index <= m_Items.size(); }
+
+    void CountKey(const QString& key, qint32 change)
+    {
+        const QString lower = AsciiLower(key);
+        qint32& count = m_KeyCounts[lower];
+        count += change;
+        if (count <= 0)
+            m_KeyCounts.remove(lower);
+    }
 };
 
 namespace {
@@ -57,6 +70,7 @@ void Collection::XAdd(const QString& item, const QString& key)
                         .arg(key));
     d->m_Items.append(item);
     d->m_Keys.append(lowerKey);
+    d->CountKey(lowerKey, 1);
 }
 
 bool Collection::ReqUniqueKey() const
@@ -120,7 +134,9 @@ QString Collection::XKey(qint32 XIndex, const QString& NewKey)
         throw Error(Error::kSubscriptOutOfRange,
                     QStringLiteral("Subscript out of range: there is no key %1.").arg(XIndex));
     if (!NewKey.isEmpty()) {
+        d->CountKey(d->m_Keys.at(XIndex - 1), -1);
         d->m_Keys[XIndex - 1] = NewKey;
+        d->CountKey(NewKey, 1);
         return QString();
     }
     return d->m_Keys.at(XIndex - 1);
@@ -139,6 +155,7 @@ void Collection::XRemove(qint32 XIndex)
             QStringLiteral("Cannot remove pair %1: pairs are numbered from 1.").arg(XIndex));
     // Removing the only pair empties the collection, so a user can delete
     // the last entry of a dictionary.
+    d->CountKey(d->m_Keys.at(XIndex - 1), -1);
     d->m_Items.removeAt(XIndex - 1);
     d->m_Keys.removeAt(XIndex - 1);
 }
@@ -147,12 +164,7 @@ void Collection::XRemove(qint32 XIndex)
 // stored with capitals counts as its lower-case form.
 bool Collection::IsKeyUnique(const QString& key) const
 {
-    const QString lowerKey = AsciiLower(key);
-    for (const QString& stored : d->m_Keys) {
-        if (AsciiLower(stored) == lowerKey)
-            return false;
-    }
-    return true;
+    return !d->m_KeyCounts.contains(AsciiLower(key));
 }
 
 } // namespace tembusa
