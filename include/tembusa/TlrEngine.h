@@ -111,6 +111,15 @@ public:
     // dictionary took it, so a host can keep the words that were not stored.
     bool StoreUnknown(const QString& sWord);
 
+    // slot 22: translates sHTML like Translate, but hands the translation to
+    // out piece by piece as it is made instead of returning it, and keeps
+    // neither the translation nor the unit tables, so a long text needs
+    // little memory beyond itself. The pieces joined are exactly the text
+    // Translate would return; the host controls, the log and the unknown
+    // words are treated as by Translate. Afterwards the unit tables and the
+    // table of translated sentences are empty, as on a new engine object.
+    void TranslateTo(const QString& sHTML, TargetStream& out);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

@@ -63,6 +63,22 @@ public:
     // The entry at a 0-based index; empty text outside the list.
     virtual QString List(qint32 index) const = 0;
     virtual void AddItem(const QString& item) = 0;
+
+    // Whether an entry equals word when both are put in upper case (ASCII
+    // letters only). The default asks List for every entry; a list that
+    // keeps a set of its entries beside it answers at once.
+    virtual bool IsListed(const QString& word) const;
+};
+
+// Where a translation goes while it is made, for a host that writes it out
+// as it grows instead of waiting for the whole text (TlrEngine::TranslateTo).
+class TEMBUSA_EXPORT TargetStream
+{
+public:
+    virtual ~TargetStream();
+    // The next piece of the translation; the pieces joined are exactly the
+    // text Translate returns.
+    virtual void Append(const QString& text) = 0;
 };
 
 } // namespace tembusa

@@ -54,6 +54,11 @@ public:
     virtual void SetProgressValue(qint32 value) { static_cast<void>(value); }
     virtual void SetProgressStatus(const QString& text) { static_cast<void>(text); }
     virtual void CloseProgress() {}
+
+    // Whether ProcessEvents may run the host's own handlers, which may use
+    // the dictionary. Only when it cannot does the engine keep a batch of
+    // dictionary reads open across it. The default, true, is always safe.
+    virtual bool ProcessesEvents() const { return true; }
 };
 
 // The process's Ui. Without an installed one, the console Ui answers.

@@ -22,9 +22,10 @@ struct Cutter
         table.resize(1);
     }
 
-    void Write(qint32 end)
+    void Write(qint32 end) { Put(UnitSpan{start, end, end - start}); }
+
+    void Put(const UnitSpan& span)
     {
-        const UnitSpan span{start, end, end - start};
         if (size_t(index) < table.size())
             table[size_t(index)] = span;
         else
@@ -37,14 +38,6 @@ struct Cutter
     void AddUnit(qint32 end)
     {
         Write(end);
-        start = end + 1;
-    }
-
-    // Sentences: a sentence that would be empty becomes the one character at
-    // its start.
-    void AddSentence(qint32 end)
-    {
-        Write(end == start ? end + 1 : end);
         start = end + 1;
     }
 };
@@ -62,23 +55,21 @@ void ParseUnits(const QString& text, UnitTables& tables)
     Cutter paragraphs(*tables.paragraphs);
     Cutter sentences(*tables.sentences);
     Cutter words(*tables.words);
+    SentenceSteps sentenceSteps;
+    UnitSpan sentence;
 
     const qint32 length = qint32(text.size());
     const QChar* chars = text.constData();
     for (qint32 i = 1; i <= length; ++i) {
+        if (sentenceSteps.Step(chars, length, i, sentence))
+            sentences.Put(sentence);
         const char16_t c = chars[i - 1].unicode();
         if (c == u'\n' || c == u'\r') {
             paragraphs.AddUnit(i);
-            sentences.AddSentence(i);
             words.AddUnit(i);
             // Sets the word start back to the line break: it becomes a word.
             words.AddUnit(i - 1);
         } else if (c == u'.' || c == u',') {
-            sentences.AddSentence(i + 1);
-            // Only a blank right after the mark is skipped; anything else
-            // ("3.14", "a,b", a line break) begins the next sentence.
-            if (i < length && chars[i].unicode() != u' ')
-                sentences.start = i + 1;
             words.AddUnit(i);
             words.AddUnit(i - 1);
         } else if (c == u' ') {
@@ -91,18 +82,17 @@ void ParseUnits(const QString& text, UnitTables& tables)
     const qint32 end = length + 1;
     if (paragraphs.appended == 0)
         paragraphs.AddUnit(end);
-    if (sentences.appended == 0)
-        sentences.AddSentence(end);
     if (words.appended == 1)
         words.AddUnit(end);
     if (words.appended == 0)
         words.AddUnit(end);
 
-    // Text after the last separator is one more unit of each table.
+    // Text after the last separator is one more unit of each table; a text
+    // without any sentence separator is one sentence.
     if (paragraphs.start <= length)
         paragraphs.AddUnit(end);
-    if (sentences.start <= length)
-        sentences.AddSentence(end);
+    if (sentenceSteps.Finish(length, sentence))
+        sentences.Put(sentence);
     if (words.start <= length)
         words.AddUnit(end);
 }

@@ -8,6 +8,7 @@
 #include "engine/FileTranslation.h"
 #include "engine/Segmentation.h"
 #include "engine/TlrEngineImpl.h"
+#include "platform/AsciiCase.h"
 #include "platform/StopFlag.h"
 
 namespace tembusa {
@@ -17,6 +18,18 @@ TargetPane::~TargetPane() = default;
 ProgressBar::~ProgressBar() = default;
 StatusText::~StatusText() = default;
 UnknownList::~UnknownList() = default;
+TargetStream::~TargetStream() = default;
+
+bool UnknownList::IsListed(const QString& word) const
+{
+    const QString upper = AsciiUpper(word);
+    const qint32 count = ListCount();
+    for (qint32 i = 0; i < count; ++i) {
+        if (AsciiUpper(List(i)) == upper)
+            return true;
+    }
+    return false;
+}
 
 TlrEngine::TlrEngine() : d(std::make_unique<Impl>())
 {
@@ -141,6 +154,16 @@ void TlrEngine::Parser(const QString& sString)
 
 namespace {
 
+// Marks an engine object as running for the length of a scope.
+struct RunningMark
+{
+    bool& running;
+    explicit RunningMark(bool& r) : running(r) { running = true; }
+    ~RunningMark() { running = false; }
+    RunningMark(const RunningMark&) = delete;
+    RunningMark& operator=(const RunningMark&) = delete;
+};
+
 const UnitTable& ParsedTable(const std::optional<UnitTable>& table)
 {
     if (!table)
@@ -193,13 +216,16 @@ QString TlrEngine::Translate(const QString& sHTML)
     // A run of this object is not re-entered from its own event processing.
     if (d->m_Running)
         return QString();
-    struct RunningMark
-    {
-        bool& running;
-        explicit RunningMark(bool& r) : running(r) { running = true; }
-        ~RunningMark() { running = false; }
-    } mark(d->m_Running);
+    RunningMark mark(d->m_Running);
     return d->Translate(sHTML);
+}
+
+void TlrEngine::TranslateTo(const QString& sHTML, TargetStream& out)
+{
+    if (d->m_Running)
+        return;
+    RunningMark mark(d->m_Running);
+    d->TranslateTo(sHTML, out);
 }
 
 void TlrEngine::InsertUnknown(const QString& sWord)

@@ -40,20 +40,36 @@ struct TlrEngine::Impl
 
     // The document loop: translates text sentence by sentence.
     QString Translate(const QString& sHTML);
+    void TranslateTo(const QString& sHTML, TargetStream& out);
+    class Output;
+    // The loop over the sentences of text that next gives, count of them.
+    template <typename Next>
+    void RunSentences(const QString& text, qint32 count, Next next, Output& output);
     // Records where the translation of sentence index stands in the result.
     void SetTarget(qint32 index, qint32 startPos, qint32 length);
     bool m_Running = false; // a Translate of this object is in progress
 
     // One trimmed sentence into Indonesian, word for word.
     QString TranslateSentence(const QString& s);
-    std::vector<RuleWord> ReadRules();
+    const WordOrderRules& ReadRules();
+    // The rule rows last read from the dictionary and the rules made of them.
+    QVariantList m_RuleRows;
+    WordOrderRules m_Rules;
     QString LookupPhrase(qsizetype& position, const QStringList& words, qsizetype n);
     QString LookupWord(const QString& word);
     void AddUnknownWord(const QString& word);
 
     // The host controls; a control that is not set only loses its display.
     void ShowStatus(const QString& text);
+    void ShowStatus(QLatin1String lead, const QString& text);
     void ShowRunControls(bool visible);
+
+    // The run reads the dictionary in batches (KamusData::BeginBatch). A batch
+    // is ended before the host may run its own code in ProcessEvents.
+    bool m_InBatch = false;
+    void BeginReads();
+    void EndReads();
+    void ProcessEvents();
 };
 
 } // namespace tembusa

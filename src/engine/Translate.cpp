@@ -17,13 +17,20 @@ namespace {
 
 const QString kSentenceMarks = QStringLiteral(",.?!");
 
+// Sentences whose dictionary reads share one batch, when nothing else needs
+// the batch ended sooner: short enough that another process waiting to
+// write waits only briefly.
+constexpr qint32 kBatchSentences = 32;
+
 // Words Indonesian does without, compared in upper case with the whole word.
-bool IsSkippedWord(const QString& upper)
+bool IsSkippedWord(const QString& word)
 {
+    if (word.size() > 4)
+        return false;
     static const QStringList kSkipped = {
         QStringLiteral("THE"), QStringLiteral("OF"), QStringLiteral("A"),    QStringLiteral("AN"),
         QStringLiteral("BE"),  QStringLiteral("IS"), QStringLiteral("WERE"), QStringLiteral("WAS")};
-    return kSkipped.contains(upper);
+    return kSkipped.contains(AsciiUpper(word));
 }
 
 bool IsListedFlag(qint16 flag)
@@ -34,10 +41,49 @@ bool IsListedFlag(qint16 flag)
 
 } // namespace
 
+// Where a run's translation goes: into the returned result, or to the host's
+// stream. Pieces for a stream wait until the run's dictionary batch has
+// ended, so a host slow to take them never holds up other writers.
+class TlrEngine::Impl::Output
+{
+public:
+    Output(QString* result, TargetStream* stream) : m_Result(result), m_Stream(stream) {}
+
+    void Add(const QString& piece)
+    {
+        if (m_Result)
+            *m_Result += piece;
+        else
+            m_Pending += piece;
+    }
+
+    void Flush()
+    {
+        if (m_Stream && !m_Pending.isEmpty()) {
+            m_Stream->Append(m_Pending);
+            m_Pending.clear();
+        }
+    }
+
+    bool KeepsTargets() const { return m_Result != nullptr; }
+
+private:
+    QString* m_Result;
+    TargetStream* m_Stream;
+    QString m_Pending;
+};
+
 void TlrEngine::Impl::ShowStatus(const QString& text)
 {
     if (m_ControlLabel)
         m_ControlLabel->Text(text);
+}
+
+void TlrEngine::Impl::ShowStatus(QLatin1String lead, const QString& text)
+{
+    // Built only for a host that shows it.
+    if (m_ControlLabel)
+        m_ControlLabel->Text(lead + text);
 }
 
 void TlrEngine::Impl::ShowRunControls(bool visible)
@@ -48,6 +94,36 @@ void TlrEngine::Impl::ShowRunControls(bool visible)
         m_ControlLabel->Visible(visible);
 }
 
+void TlrEngine::Impl::BeginReads()
+{
+    if (!m_InBatch) {
+        m_KamusData.BeginBatch();
+        m_InBatch = true;
+    }
+}
+
+void TlrEngine::Impl::EndReads()
+{
+    if (m_InBatch) {
+        m_KamusData.EndBatch();
+        m_InBatch = false;
+    }
+}
+
+void TlrEngine::Impl::ProcessEvents()
+{
+    Ui& ui = CurrentUi();
+    if (m_InBatch && ui.ProcessesEvents()) {
+        // The host's handlers may write to the dictionary or wait for the
+        // user: no read transaction stays open meanwhile.
+        EndReads();
+        ui.ProcessEvents();
+        BeginReads();
+        return;
+    }
+    ui.ProcessEvents();
+}
+
 QString TlrEngine::Impl::LookupWord(const QString& word)
 {
     const QString meaning = TrimBlanks(m_KamusData.Arti(word));
@@ -55,19 +131,26 @@ QString TlrEngine::Impl::LookupWord(const QString& word)
     return meaning;
 }
 
-std::vector<RuleWord> TlrEngine::Impl::ReadRules()
+const WordOrderRules& TlrEngine::Impl::ReadRules()
 {
-    std::vector<RuleWord> rules;
     QVariant rst;
     m_KamusData.LoadRule1(rst);
     const QVariantList rows = rst.toList();
+    // Rows equal to the last ones give the same rules; the dictionary hands
+    // over the very same rows while they have not changed, which compares at
+    // once.
+    if (rows == m_RuleRows)
+        return m_Rules;
+    std::vector<RuleWord> rules;
     rules.reserve(size_t(rows.size()));
     for (const QVariant& row : rows) {
         const QVariantMap columns = row.toMap();
         rules.push_back({columns.value(QStringLiteral("English")).toString(),
                          AsciiUpper(columns.value(QStringLiteral("TypeBA")).toString())});
     }
-    return rules;
+    m_RuleRows = rows;
+    m_Rules = WordOrderRules(std::move(rules));
+    return m_Rules;
 }
 
 QString TlrEngine::Impl::LookupPhrase(qsizetype& position, const QStringList& words, qsizetype n)
@@ -78,24 +161,18 @@ QString TlrEngine::Impl::LookupPhrase(qsizetype& position, const QStringList& wo
     QString phrase;
     for (qsizetype k = position; k < position + n; ++k)
         phrase += words.at(k) + QLatin1Char(' ');
-    ShowStatus(QStringLiteral("Searching...") + phrase);
+    ShowStatus(QLatin1String("Searching..."), phrase);
     const QString meaning = LookupWord(TrimBlanks(phrase));
     if (!meaning.isEmpty())
         position += n - 1;
-    CurrentUi().ProcessEvents();
+    ProcessEvents();
     return meaning;
 }
 
 void TlrEngine::Impl::AddUnknownWord(const QString& word)
 {
-    if (m_UnknownList) {
-        const QString upper = AsciiUpper(word);
-        const qint32 count = m_UnknownList->ListCount();
-        for (qint32 i = 0; i < count; ++i) {
-            if (AsciiUpper(m_UnknownList->List(i)) == upper)
-                return;
-        }
-    }
+    if (m_UnknownList && m_UnknownList->IsListed(word))
+        return;
     SearchFlag = m_KamusData.Flag();
     if (m_UnknownList && IsListedFlag(SearchFlag))
         m_UnknownList->AddItem(word);
@@ -103,13 +180,15 @@ void TlrEngine::Impl::AddUnknownWord(const QString& word)
 
 QString TlrEngine::Impl::TranslateSentence(const QString& s)
 {
-    const QStringList words = ApplyWordOrder(s, ReadRules()).split(QLatin1Char(' '));
+    // The rules' last word is followed by the empty text after the final
+    // blank of the reordered sentence.
+    QStringList words = OrderWords(s, ReadRules());
+    words.append(QString());
     QString out;
-    CurrentUi().ProcessEvents();
+    ProcessEvents();
     const WordLookup lookup = [this](const QString& word) {
         return LookupWord(word);
     };
-    // The last element is the empty text after the final blank.
     const qsizetype end = words.size() - 1;
     for (qsizetype i = 0; i < end; ++i) {
         m_KamusData.LearnOff(true);
@@ -117,8 +196,8 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
         QString meaning = LookupPhrase(i, words, 2);
         if (meaning.isEmpty()) {
             QString w = TrimBlanks(words.at(i));
-            if (!w.isEmpty() && !IsSkippedWord(AsciiUpper(w))) {
-                ShowStatus(QStringLiteral("Searching...") + w);
+            if (!w.isEmpty() && !IsSkippedWord(w)) {
+                ShowStatus(QLatin1String("Searching..."), w);
                 // The mark that ends the sentence is put back by the loop.
                 if (kSentenceMarks.contains(w.back()))
                     w.chop(1);
@@ -129,40 +208,29 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
                     if (!g_StopFlag)
                         AddUnknownWord(w);
                 }
-                CurrentUi().ProcessEvents();
+                ProcessEvents();
             }
         }
-        out += prefix + meaning + QLatin1Char(' ');
+        out += prefix;
+        out += meaning;
+        out += QLatin1Char(' ');
         if (g_StopFlag)
             break;
     }
     return TrimBlanks(out);
 }
 
-QString TlrEngine::Impl::Translate(const QString& sHTML)
+template <typename Next>
+void TlrEngine::Impl::RunSentences(const QString& text, qint32 count, Next next, Output& output)
 {
-    // The host may call back into the engine while events are processed:
-    // the loop works on its own copies of the text and the sentence table.
-    const QString text = sHTML;
     Ui& ui = CurrentUi();
-    g_StopFlag = false;
-    ParseUnits(text, m_Units);
-    ShowRunControls(true);
-    m_KamusData.m_UseStatistic(m_UseStatistic);
-    m_KalimatTarget = UnitTable{UnitSpan{}};
     TranslationLog log(AppFilePath(QStringLiteral("$$0001.LOG")));
-
-    UnitTable sentences = *m_Units.sentences;
-    const qint32 lastIndex = qint32(sentences.size()) - 1;
-    QString result;
+    const qint32 lastIndex = count - 1;
     qint32 pos = 1;
-    for (qint32 i = 0; i <= lastIndex; ++i) {
-        UnitSpan& sentence = sentences[size_t(i)];
-        if (sentence.Length < 0) {
-            sentence.Length = 1;
-            if (m_Units.sentences && size_t(i) < m_Units.sentences->size())
-                (*m_Units.sentences)[size_t(i)].Length = 1;
-        }
+    qint32 batched = 0;
+    BeginReads();
+    UnitSpan sentence;
+    for (qint32 i = 0; next(i, sentence); ++i) {
         const QString s = TrimBlanks(SpanText(text, sentence));
         const QString mark =
             !s.isEmpty() && kSentenceMarks.contains(s.back()) ? QString(s.back()) : QString();
@@ -170,14 +238,15 @@ QString TlrEngine::Impl::Translate(const QString& sHTML)
             m_Control->SelStart(sentence.StartPos - 1);
             m_Control->SelLength(sentence.Length);
         }
-        SetTarget(i, pos, 0);
+        if (output.KeepsTargets())
+            SetTarget(i, pos, 0);
         if (m_ProgressBar) {
             m_ProgressBar->Min(0);
             m_ProgressBar->Max(lastIndex + 1);
             m_ProgressBar->Value(i);
         }
-        ShowStatus(QStringLiteral("Processing : ") + s);
-        ui.ProcessEvents();
+        ShowStatus(QLatin1String("Processing : "), s);
+        ProcessEvents();
 
         QString t;
         bool blank = false;
@@ -186,8 +255,9 @@ QString TlrEngine::Impl::Translate(const QString& sHTML)
         } else if (s.front().unicode() <= 30) {
             // A line break passes through; the log holds the result up to it.
             t = s;
-            result += t;
-            log.Append(result);
+            output.Add(t);
+            log.Add(t);
+            log.Write();
         } else {
             try {
                 t = TranslateSentence(s);
@@ -197,20 +267,105 @@ QString TlrEngine::Impl::Translate(const QString& sHTML)
             }
             t += mark;
             ui.BusyPointer(false);
-            result += t + QLatin1Char(' ');
+            t += QLatin1Char(' ');
+            output.Add(t);
+            log.Add(t);
+            t.chop(1);
             blank = true;
         }
-        SetTarget(i, pos, qint32(t.size()));
+        if (output.KeepsTargets())
+            SetTarget(i, pos, qint32(t.size()));
         pos += qint32(t.size()) + (blank ? 1 : 0);
-        ui.ProcessEvents();
+        ProcessEvents();
         if (g_StopFlag)
             break;
+        if (++batched == kBatchSentences) {
+            EndReads();
+            output.Flush();
+            BeginReads();
+            batched = 0;
+        }
     }
+    EndReads();
+    output.Flush();
     ShowRunControls(false);
     log.Close();
     if (g_StopFlag && m_ControlTarget)
         m_ControlTarget->LoadFile(log.Path());
+}
+
+QString TlrEngine::Impl::Translate(const QString& sHTML)
+{
+    // The host may call back into the engine while events are processed:
+    // the loop works on its own copies of the text and the sentence table.
+    const QString text = sHTML;
+    g_StopFlag = false;
+    ParseUnits(text, m_Units);
+    ShowRunControls(true);
+    m_KamusData.m_UseStatistic(m_UseStatistic);
+    m_KalimatTarget = UnitTable{UnitSpan{}};
+
+    UnitTable sentences = *m_Units.sentences;
+    auto next = [&](qint32 i, UnitSpan& span) {
+        if (size_t(i) >= sentences.size())
+            return false;
+        UnitSpan& sentence = sentences[size_t(i)];
+        if (sentence.Length < 0) {
+            sentence.Length = 1;
+            if (m_Units.sentences && size_t(i) < m_Units.sentences->size())
+                (*m_Units.sentences)[size_t(i)].Length = 1;
+        }
+        span = sentence;
+        return true;
+    };
+    QString result;
+    Output output(&result, nullptr);
+    const struct Guard
+    {
+        Impl& impl;
+        ~Guard() { impl.EndReads(); }
+    } guard{*this};
+    RunSentences(text, qint32(sentences.size()), next, output);
     return result;
+}
+
+void TlrEngine::Impl::TranslateTo(const QString& sHTML, TargetStream& out)
+{
+    const QString text = sHTML;
+    g_StopFlag = false;
+    m_Units = UnitTables{};
+    m_KalimatTarget.reset();
+    ShowRunControls(true);
+    m_KamusData.m_UseStatistic(m_UseStatistic);
+
+    // The progress bar needs the number of sentences before the first one.
+    qint32 count = 0;
+    if (m_ProgressBar) {
+        SentenceCutter counter(text);
+        for (UnitSpan span; counter.Next(span);)
+            ++count;
+    }
+    // A text without sentences still makes one empty step, as in Translate.
+    SentenceCutter cutter(text);
+    bool any = false;
+    auto next = [&](qint32 i, UnitSpan& span) {
+        if (cutter.Next(span)) {
+            any = true;
+            return true;
+        }
+        if (i == 0 && !any) {
+            span = UnitSpan{};
+            return true;
+        }
+        return false;
+    };
+    Output output(nullptr, &out);
+    const struct Guard
+    {
+        Impl& impl;
+        ~Guard() { impl.EndReads(); }
+    } guard{*this};
+    RunSentences(text, qMax(count, 1), next, output);
 }
 
 void TlrEngine::Impl::SetTarget(qint32 index, qint32 startPos, qint32 length)

@@ -14,14 +14,19 @@ TranslationLog::~TranslationLog()
     Close();
 }
 
-void TranslationLog::Append(const QString& result)
+void TranslationLog::Add(QStringView piece)
+{
+    if (m_File.isOpen())
+        m_Pending += piece.toUtf8();
+}
+
+void TranslationLog::Write()
 {
     if (!m_File.isOpen())
         return;
-    const QByteArray bytes = QStringView(result).mid(m_Written).toUtf8();
-    m_Written = result.size();
-    if (m_File.write(bytes) == bytes.size())
+    if (m_File.write(m_Pending) == m_Pending.size())
         m_File.flush();
+    m_Pending.clear();
 }
 
 void TranslationLog::Close()

@@ -7,9 +7,10 @@
 namespace tembusa {
 
 // The translation log "$$0001.LOG": emptied when a run starts, it always
-// holds the result up to the latest line break. Each write appends only what
-// the result gained since the last one, so the log grows linearly. A log that
-// cannot be written is skipped; the run is not affected.
+// holds the result up to the latest line break. The run hands it every piece
+// it adds to the result, and at each line break the log writes what it was
+// handed since its last write, so it grows linearly. A log that cannot be
+// written is skipped; the run is not affected.
 class TranslationLog
 {
 public:
@@ -18,14 +19,16 @@ public:
     TranslationLog(const TranslationLog&) = delete;
     TranslationLog& operator=(const TranslationLog&) = delete;
 
-    // result is the whole result so far; the log takes what is new in it.
-    void Append(const QString& result);
+    // A piece the result gained; kept until the next Write.
+    void Add(QStringView piece);
+    // Writes the pieces added since the last write.
+    void Write();
     void Close();
     QString Path() const { return m_File.fileName(); }
 
 private:
     QFile m_File;
-    qsizetype m_Written = 0;
+    QByteArray m_Pending; // UTF-8
 };
 
 } // namespace tembusa

@@ -3,8 +3,6 @@
 
 #include "platform/AsciiCase.h"
 
-#include <QStringList>
-
 namespace tembusa {
 namespace {
 
@@ -15,15 +13,32 @@ bool EndsWithFullStop(const QString& word)
 
 } // namespace
 
-QString ApplyWordOrder(const QString& s, const std::vector<RuleWord>& rules)
+WordOrderRules::WordOrderRules(std::vector<RuleWord> rules) : m_Rules(std::move(rules))
+{
+    for (size_t i = 0; i < m_Rules.size(); ++i)
+        m_ByWord[AsciiUpper(m_Rules[i].English)].push_back(qsizetype(i));
+}
+
+const std::vector<qsizetype>* WordOrderRules::RulesOf(const QString& upperWord) const
+{
+    const auto it = m_ByWord.constFind(upperWord);
+    return it == m_ByWord.cend() ? nullptr : &*it;
+}
+
+QStringList OrderWords(const QString& s, const WordOrderRules& rules)
 {
     QStringList words = s.split(QLatin1Char(' '));
+    if (rules.IsEmpty())
+        return words;
     const qsizetype last = words.size() - 1;
     for (qsizetype i = 0; i <= last; ++i) {
-        const QString w = AsciiUpper(words.at(i));
-        for (const RuleWord& rule : rules) {
-            if (AsciiUpper(rule.English) != w)
-                continue;
+        // The rules that match the word as it stood when its turn came, in
+        // table order; a rule may move other words into its place meanwhile.
+        const std::vector<qsizetype>* matching = rules.RulesOf(AsciiUpper(words.at(i)));
+        if (!matching)
+            continue;
+        for (const qsizetype index : *matching) {
+            const RuleWord& rule = rules.Rule(index);
             if (rule.TypeBA == QLatin1String("B")) {
                 if (i == 0)
                     continue;
@@ -50,8 +65,13 @@ QString ApplyWordOrder(const QString& s, const std::vector<RuleWord>& rules)
             }
         }
     }
+    return words;
+}
+
+QString ApplyWordOrder(const QString& s, const std::vector<RuleWord>& rules)
+{
     QString result;
-    for (const QString& word : std::as_const(words))
+    for (const QString& word : OrderWords(s, WordOrderRules(rules)))
         result += word + QLatin1Char(' ');
     return result;
 }

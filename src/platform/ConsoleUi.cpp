@@ -78,6 +78,11 @@ void ConsoleUi::ProcessEvents()
         QCoreApplication::processEvents();
 }
 
+bool ConsoleUi::ProcessesEvents() const
+{
+    return QCoreApplication::instance() != nullptr;
+}
+
 QString ConsoleUi::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     Print(title + QStringLiteral(" ") + prompt +

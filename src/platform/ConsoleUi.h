@@ -23,6 +23,7 @@ public:
     void MessageBox(const QString& text, const QString& title) override;
     void BusyPointer(bool busy) override;
     void ProcessEvents() override;
+    bool ProcessesEvents() const override;
     QString InputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     QString ChooseMeaning(const QString& word, const QStringList& meanings) override;

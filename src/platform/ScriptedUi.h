@@ -19,6 +19,8 @@ public:
     void MessageBox(const QString& text, const QString& title) override;
     void BusyPointer(bool busy) override;
     void ProcessEvents() override;
+    // Only a test that acts at ProcessEvents runs code there.
+    bool ProcessesEvents() const override { return bool(onProcessEvents); }
     QString InputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
     QString ChooseMeaning(const QString& word, const QStringList& meanings) override;
