@@ -6,9 +6,12 @@
 #include <tembusa/TlrEngine.h>
 
 #include "dictionary/Connect.h"
+#include "platform/AsciiCase.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
+#include <QStringEncoder>
 
 #include <cstdio>
 #include <unistd.h>
@@ -47,16 +50,67 @@ private:
     bool m_Shown = false;
 };
 
+// The unknown words, with the upper case of each kept beside them so a word
+// is looked for at once.
 class WordList : public UnknownList
 {
 public:
     qint32 ListCount() const override { return qint32(m_Words.size()); }
     QString List(qint32 index) const override { return m_Words.value(index); }
-    void AddItem(const QString& item) override { m_Words << item; }
+    void AddItem(const QString& item) override
+    {
+        m_Words << item;
+        m_Upper.insert(AsciiUpper(item));
+    }
+    bool IsListed(const QString& word) const override { return m_Upper.contains(AsciiUpper(word)); }
     const QStringList& Words() const { return m_Words; }
 
 private:
     QStringList m_Words;
+    QSet<QString> m_Upper;
+};
+
+// Standard output as the translation is made: UTF-8, the same bytes as the
+// whole translation written at once. A failed write stops the run.
+class StdoutStream : public TargetStream
+{
+public:
+    explicit StdoutStream(TlrEngine& engine) : m_Engine(engine) {}
+
+    void Append(const QString& text) override
+    {
+        if (m_Failed)
+            return;
+        m_Buffer += m_Encoder.encode(text);
+        if (m_Buffer.size() >= kFlushSize)
+            Flush();
+    }
+
+    // False when something could not be written.
+    bool Finish()
+    {
+        m_Buffer += m_Encoder.encode(QStringView());
+        Flush();
+        return !m_Failed;
+    }
+
+private:
+    static constexpr qsizetype kFlushSize = 1 << 16;
+
+    void Flush()
+    {
+        if (!m_Failed && !WriteStdout(m_Buffer)) {
+            m_Failed = true;
+            m_Engine.StopTranslate();
+        }
+        m_Buffer.clear();
+    }
+
+    TlrEngine& m_Engine;
+    // Keeps a character split between two pieces whole.
+    QStringEncoder m_Encoder{QStringConverter::Utf8};
+    QByteArray m_Buffer;
+    bool m_Failed = false;
 };
 
 bool WriteWordList(const QString& fileName, const QStringList& words, QString& error)
@@ -123,9 +177,10 @@ int RunTranslate(const QStringList& args)
         engine.m_ProgressBar(&progress);
     engine.m_UnknownList(&unknown);
     engine.m_UseStatistic(!parsed.Has(QStringLiteral("--ask")));
-    const QString result = engine.Translate(text);
-
-    if (!WriteStdout(result.toUtf8())) {
+    StdoutStream out(engine);
+    engine.TranslateTo(text, out);
+    text.clear();
+    if (!out.Finish()) {
         PrintError(QStringLiteral("cannot write to standard output"));
         return kFailure;
     }
