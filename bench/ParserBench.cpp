@@ -43,6 +43,21 @@ void BM_ParseAndListTenMegabytes(benchmark::State& state)
 }
 BENCHMARK(BM_ParseAndListTenMegabytes)->Unit(benchmark::kMillisecond);
 
+// The sentences alone, one after another, as a streamed translation cuts them.
+void BM_CutSentencesTenMegabytes(benchmark::State& state)
+{
+    const QString text = TenMegabytes();
+    for (auto _ : state) {
+        tembusa::SentenceCutter cutter(text);
+        qint64 count = 0;
+        for (tembusa::UnitSpan span; cutter.Next(span);)
+            ++count;
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetBytesProcessed(state.iterations() * text.size() * qsizetype(sizeof(QChar)));
+}
+BENCHMARK(BM_CutSentencesTenMegabytes)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -109,6 +109,12 @@ TEST(Segmentation, CutsTextIntoParagraphsSentencesAndWords)
         EXPECT_EQ(*tables.paragraphs, c.paragraphs);
         EXPECT_EQ(*tables.sentences, c.sentences);
         EXPECT_EQ(*tables.words, c.words);
+        // A streamed translation cuts the same sentences without a table.
+        UnitTable cut;
+        SentenceCutter cutter(c.text);
+        for (UnitSpan span; cutter.Next(span);)
+            cut.push_back(span);
+        EXPECT_EQ(cut, c.text.isEmpty() ? UnitTable{} : c.sentences);
     }
 }
 

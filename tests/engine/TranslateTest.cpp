@@ -103,6 +103,69 @@ TEST_F(TranslateTest, TranslatesToTheCharacter)
     EXPECT_TRUE(ui.errorBoxes.isEmpty());
 }
 
+// TranslateTo hands over, piece by piece, exactly what Translate returns,
+// and leaves the same log and unknown words, also when stopped.
+TEST_F(TranslateTest, TranslateToHandsOverWhatTranslateReturns)
+{
+    class Pieces : public TargetStream
+    {
+    public:
+        void Append(const QString& text) override
+        {
+            joined += text;
+            ++count;
+        }
+        QString joined;
+        int count = 0;
+    };
+    QString many;
+    for (int i = 0; i < 100; ++i)
+        many += QStringLiteral("Hello world %1, xyzzy%1 read this book.\r\n").arg(i);
+    struct Case
+    {
+        const char* name;
+        QString text;
+        int stopAtEvent; // 0: not stopped
+    } const cases[] = {
+        {"empty text", QString(), 0},
+        {"closing mark and CR LF", QStringLiteral("Hello world.\r\n"), 0},
+        {"line breaks", QStringLiteral("Hello\r\nWorld\r\n\n"), 0},
+        {"no mark at the end", QStringLiteral("One. Two"), 0},
+        {"a mark inside a word", QStringLiteral("a,b 3.14"), 0},
+        {"many sentences in several batches", many, 0},
+        {"stopped in the middle", many, 150},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int events = 0;
+        ui.onProcessEvents = [&] {
+            if (++events == c.stopAtEvent)
+                g_StopFlag = true;
+        };
+        unknown.items.clear();
+        const QString whole = Engine()->Translate(c.text);
+        const QByteArray log = folder.Read(QStringLiteral("$$0001.LOG"));
+        const QStringList listed = unknown.items;
+        const QList<qint32> progressed = progress.values;
+
+        events = 0;
+        unknown.items.clear();
+        progress.values.clear();
+        Pieces pieces;
+        Engine()->TranslateTo(c.text, pieces);
+        EXPECT_EQ(pieces.joined, whole);
+        EXPECT_EQ(folder.Read(QStringLiteral("$$0001.LOG")), log);
+        EXPECT_EQ(unknown.items, listed);
+        EXPECT_EQ(progress.values, progressed);
+        progress.values.clear();
+    }
+    ui.onProcessEvents = nullptr;
+    // Without host code at ProcessEvents, the pieces come every few sentences.
+    Pieces pieces;
+    Engine()->TranslateTo(many, pieces);
+    EXPECT_GT(pieces.count, 2);
+}
+
 TEST_F(TranslateTest, ReportsProgressAndStatusPerSentence)
 {
     auto engine = Engine();
