@@ -12,6 +12,7 @@
 #include "workbench/ui/TranslationRun.h"
 #include "workbench/ui/frmDoc.h"
 #include "workbench/ui/frmNav.h"
+#include "workbench/ui/frmParser.h"
 
 #include "platform/ScriptedUi.h"
 #include "support/FixtureKamus.h"
@@ -162,6 +163,29 @@ private Q_SLOTS:
         Press("stop");
         QVERIFY(StartEnabled());
         QVERIFY(!StopEnabled());
+    }
+
+    void parserViewLeavesTheTranslationsTablesAlone()
+    {
+        CreateKamus();
+        frmDoc* doc = OpenText(QStringLiteral("story.txt"),
+                               QStringLiteral("Hello world. Good xyzzy book. Plugh world."));
+        Press("start");
+        const QString result = doc->tgt()->Text();
+        QCOMPARE(result, QStringLiteral("Halo dunia. Bagus xyzzy buku. Plugh dunia. "));
+
+        // Listing another document cuts a different text into units.
+        OpenText(QStringLiteral("other.txt"), QStringLiteral("A b. C d e f g h i j k l m n o."));
+        frmParser* parser = ShowParser(*m_Frame);
+        parser->ChooseOption(1);
+
+        Docs().ActivateDoc(doc->Slot());
+        QTextCursor place(doc->tgt()->document());
+        place.setPosition(int(result.indexOf(QStringLiteral("buku"))) + 1);
+        QTest::mouseClick(doc->tgt()->viewport(), Qt::LeftButton, {},
+                          doc->tgt()->cursorRect(place).center());
+        QCOMPARE(doc->Src()->textCursor().selectedText(), QStringLiteral("Good xyzzy book."));
+        QCOMPARE(parser->windowTitle(), QStringLiteral("Parser - other.txt"));
     }
 
     void stopDuringALongRunKeepsWhatWasTranslated()

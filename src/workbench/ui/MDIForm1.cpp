@@ -286,8 +286,8 @@ void MDIForm1::CreateFileMenu()
     recent->setObjectName(QStringLiteral("mnRecent"));
     for (int k = 0; k < 6; ++k) {
         QAction* item = AddItem(recent, QStringLiteral("mnuRec") + QString::number(k), QString());
-        // Only the first item shows before an entry fills it.
-        item->setVisible(k == 0);
+        // Items show once an entry fills them.
+        item->setVisible(false);
         connect(item, &QAction::triggered, docs, [docs, k] { docs->OpenRecent(k); });
         m_mnuRec.append(item);
     }
