@@ -64,7 +64,19 @@ public:
     // and tells whether the dictionary took it.
     bool StoreUnknown(const QString& sWord);
 
-    // slot 11: begins a batch of lookups. Until the matching EndBatch, the
+    // slot 11: one line naming the file and the reason when a read of the
+    // dictionary failed in this run; empty while every read worked. The
+    // failure is reported once, g_StopFlag is set so that a translation
+    // stops, and every later lookup of the run gives the empty text without
+    // asking the database.
+    QString Failure() const;
+
+    // slot 12: begins a run: clears Failure, and a change the dictionary
+    // cannot keep (a counter, a new meaning, a learned word) is reported
+    // again, once. Translate calls it as it starts.
+    void NewRun();
+
+    // slot 13: begins a batch of lookups. Until the matching EndBatch, the
     // lookups read in one read transaction and answers kept from earlier
     // lookups are checked against other connections' changes only once, so
     // a long run of lookups takes the file's locks once instead of for every
@@ -74,7 +86,7 @@ public:
     // changed the file. Batches nest; only the outermost pair counts.
     void BeginBatch();
 
-    // slot 12: ends the batch begun by the matching BeginBatch and lets other
+    // slot 14: ends the batch begun by the matching BeginBatch and lets other
     // connections write again. Keep batches short (a sentence or a few).
     void EndBatch();
 

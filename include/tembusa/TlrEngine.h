@@ -111,7 +111,12 @@ public:
     // dictionary took it, so a host can keep the words that were not stored.
     bool StoreUnknown(const QString& sWord);
 
-    // slot 22: translates sHTML like Translate, but hands the translation to
+    // slot 22: one line naming the dictionary file and the reason when a
+    // read of the dictionary failed during the last Translate, which then
+    // stopped (its result is not a translation to use); empty otherwise.
+    QString DictionaryFailure() const;
+
+    // slot 23: translates sHTML like Translate, but hands the translation to
     // out piece by piece as it is made instead of returning it, and keeps
     // neither the translation nor the unit tables, so a long text needs
     // little memory beyond itself. The pieces joined are exactly the text

@@ -133,9 +133,9 @@ void UseDictionaryOption(const ParsedArgs& parsed)
         SetDictionaryPath(parsed.values.value(QStringLiteral("--db")));
 }
 
+// The dictionary has said on standard error, in one line, what is wrong.
 int DictionaryFailure()
 {
-    PrintError(QStringLiteral("cannot open the dictionary \"%1\"").arg(DictionaryPath()));
     return kFailure;
 }
 
@@ -180,6 +180,11 @@ int RunTranslate(const QStringList& args)
     StdoutStream out(engine);
     engine.TranslateTo(text, out);
     text.clear();
+    // A dictionary that could not be read stops the run: what was written
+    // so far was translated before the failure, and nothing after it is.
+    if (!engine.DictionaryFailure().isEmpty())
+        return kFailure;
+
     if (!out.Finish()) {
         PrintError(QStringLiteral("cannot write to standard output"));
         return kFailure;
@@ -219,6 +224,9 @@ int RunLookup(const QStringList& args)
     QByteArray out;
     for (const QString& word : std::as_const(parsed.positional)) {
         const QString meaning = kamus.Arti(word);
+        // A failed query found nothing, whatever its outcome code says.
+        if (!kamus.Failure().isEmpty())
+            return kFailure;
         out += (meaning + QLatin1Char('\t') + QString::number(kamus.Flag()) + QLatin1Char('\n'))
                    .toUtf8();
     }

@@ -287,7 +287,10 @@ void TlrEngine::Impl::RunSentences(const QString& text, qint32 count, Next next,
         }
     }
     EndReads();
-    output.Flush();
+    // After a failed read the run stopped; what it made since the last
+    // piece handed over is not a translation to use.
+    if (m_KamusData.Failure().isEmpty())
+        output.Flush();
     ShowRunControls(false);
     log.Close();
     if (g_StopFlag && m_ControlTarget)
@@ -300,6 +303,7 @@ QString TlrEngine::Impl::Translate(const QString& sHTML)
     // the loop works on its own copies of the text and the sentence table.
     const QString text = sHTML;
     g_StopFlag = false;
+    m_KamusData.NewRun();
     ParseUnits(text, m_Units);
     ShowRunControls(true);
     m_KamusData.m_UseStatistic(m_UseStatistic);
@@ -333,6 +337,7 @@ void TlrEngine::Impl::TranslateTo(const QString& sHTML, TargetStream& out)
 {
     const QString text = sHTML;
     g_StopFlag = false;
+    m_KamusData.NewRun();
     m_Units = UnitTables{};
     m_KalimatTarget.reset();
     ShowRunControls(true);

@@ -4,6 +4,7 @@
 // windows closed while a run is inside the engine.
 #include "FakeDesktop.h"
 
+#include "dictionary/Connect.h"
 #include "workbench/Engine.h"
 #include "workbench/FilePaths.h"
 #include "workbench/ui/MDIForm1.h"
@@ -12,6 +13,7 @@
 #include "workbench/ui/TranslationRun.h"
 #include "workbench/ui/frmDoc.h"
 #include "workbench/ui/frmNav.h"
+#include "workbench/ui/frmParser.h"
 
 #include "platform/ScriptedUi.h"
 #include "support/FixtureKamus.h"
@@ -26,6 +28,8 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
+#include <QUrl>
 #include <QtTest>
 
 #include <functional>
@@ -164,6 +168,59 @@ private Q_SLOTS:
         QVERIFY(!StopEnabled());
     }
 
+    void parserViewLeavesTheTranslationsTablesAlone()
+    {
+        CreateKamus();
+        frmDoc* doc = OpenText(QStringLiteral("story.txt"),
+                               QStringLiteral("Hello world. Good xyzzy book. Plugh world."));
+        Press("start");
+        const QString result = doc->tgt()->Text();
+        QCOMPARE(result, QStringLiteral("Halo dunia. Bagus xyzzy buku. Plugh dunia. "));
+
+        // Listing another document cuts a different text into units.
+        OpenText(QStringLiteral("other.txt"), QStringLiteral("A b. C d e f g h i j k l m n o."));
+        frmParser* parser = ShowParser(*m_Frame);
+        parser->ChooseOption(1);
+
+        Docs().ActivateDoc(doc->Slot());
+        QTextCursor place(doc->tgt()->document());
+        place.setPosition(int(result.indexOf(QStringLiteral("buku"))) + 1);
+        QTest::mouseClick(doc->tgt()->viewport(), Qt::LeftButton, {},
+                          doc->tgt()->cursorRect(place).center());
+        QCOMPARE(doc->Src()->textCursor().selectedText(), QStringLiteral("Good xyzzy book."));
+        QCOMPARE(parser->windowTitle(), QStringLiteral("Parser - other.txt"));
+    }
+
+    void statusAndProgressLeaveEveryTabVisible()
+    {
+        CreateKamus();
+        frmDoc* doc = nullptr;
+        for (int i = 1; i <= 6; ++i)
+            doc = OpenText(QStringLiteral("document %1.txt").arg(i),
+                           QStringLiteral("Hello world. ").repeated(40));
+        const QTabBar* tb = m_Frame->tb();
+        const auto overlapsTabs = [tb](const QWidget* widget) {
+            return widget->isVisible() && widget->geometry().intersects(tb->geometry());
+        };
+        bool progressShown = false;
+        bool clearDuringRun = true;
+        m_During = [&](int) {
+            progressShown = progressShown || m_Frame->ProgressBar1()->isVisible();
+            clearDuringRun = clearDuringRun && !overlapsTabs(m_Frame->ProgressBar1()) &&
+                             !overlapsTabs(m_Frame->lblStatus());
+        };
+        Press("start");
+        QCOMPARE(doc->tgt()->Text(), QStringLiteral("Halo dunia. ").repeated(40));
+        QVERIFY(progressShown);
+        QVERIFY(clearDuringRun);
+        // "Finish." stays readable, beside the tabs rather than over them.
+        QVERIFY(m_Frame->lblStatus()->isVisible());
+        QCOMPARE(m_Frame->lblStatus()->text(), QStringLiteral("Finish."));
+        QVERIFY(!overlapsTabs(m_Frame->lblStatus()));
+        QVERIFY(m_Frame->lblStatus()->geometry().right() <= m_Frame->picStatus()->width());
+        QCOMPARE(tb->count(), 6);
+    }
+
     void stopDuringALongRunKeepsWhatWasTranslated()
     {
         CreateKamus();
@@ -192,6 +249,50 @@ private Q_SLOTS:
         m_During = nullptr;
         Press("start");
         QCOMPARE(doc->tgt()->Text(), QStringLiteral("Halo dunia. ").repeated(200));
+    }
+
+    void readOnlyDictionaryShowsOneMessageAndTheSameTranslation()
+    {
+        CreateKamus();
+        tembusa::test::ExecSql(m_Db, QStringLiteral("INSERT INTO [indo-data](English, Indo1, "
+                                                    "Indo2) VALUES ('when','ketika','kapan'),"
+                                                    " ('watch','menonton','melihat'),"
+                                                    " ('he','dia',NULL);"));
+        const QString text = QStringLiteral("When he watched the book.\nWhen he watched.\n");
+        const QStringList answers = {QStringLiteral("ketika\t0"), QStringLiteral("menonton\t0"),
+                                     QStringLiteral("kapan\t1"), QStringLiteral("melihat\t1")};
+        // The chosen meanings stand, also where a failed write used to drop
+        // them and let the affix rules glue "di" to the English word.
+        const QString expected =
+            QStringLiteral("Ketika dia dimenonton  buku. \nKapan dia dimelihat. \n");
+
+        tembusa::SetDictionaryPath(QUrl::fromLocalFile(m_Db).toString() +
+                                   QStringLiteral("?mode=ro"));
+        frmDoc* doc = OpenText(QStringLiteral("story.txt"), text);
+        m_Ui->meaningAnswers = answers;
+        Press("start");
+        QCOMPARE(doc->tgt()->Text(), expected);
+        QCOMPARE(m_Ui->messages,
+                 QStringList{QStringLiteral("the dictionary is read-only; your choices are not "
+                                            "remembered (") +
+                             m_Db + QLatin1Char(')')});
+        QVERIFY(m_Ui->errorBoxes.isEmpty());
+        QVERIFY(m_Desktop->criticals.isEmpty());
+        QCOMPARE(tembusa::test::QueryValue(m_Db, QStringLiteral("SELECT sum(Stat1 + Stat2) FROM "
+                                                                "[indo-data]")),
+                 QVariant(qint64(0)));
+
+        // The same run with a dictionary that can be written.
+        tembusa::SetDictionaryPath(QString());
+        m_Ui->messages.clear();
+        m_Ui->meaningAnswers = answers;
+        Press("stop");
+        Press("start");
+        QCOMPARE(doc->tgt()->Text(), expected);
+        QVERIFY(m_Ui->messages.isEmpty());
+        QCOMPARE(tembusa::test::QueryValue(m_Db, QStringLiteral("SELECT sum(Stat1 + Stat2) FROM "
+                                                                "[indo-data]")),
+                 QVariant(qint64(4)));
     }
 
     void startWithoutTheDatabaseRestoresTheButtons()
