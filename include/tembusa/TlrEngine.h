@@ -111,6 +111,15 @@ public:
     // dictionary took it, so a host can keep the words that were not stored.
     bool StoreUnknown(const QString& sWord);
 
+    // slot 22: natural Indonesian (true) instead of the word-for-word
+    // translation (false, at creation). Verb prefixes are joined by
+    // Indonesian sound rules ("menolak" ditolak), an English word without a
+    // meaning gets no Indonesian prefix, possessives follow their noun as
+    // "-nya" or "itu", a sentence's capital stays on its first word, and no
+    // double blank is left. Takes effect from the next Translate.
+    bool m_Natural() const;
+    void m_Natural(bool value);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
