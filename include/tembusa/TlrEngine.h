@@ -111,7 +111,12 @@ public:
     // dictionary took it, so a host can keep the words that were not stored.
     bool StoreUnknown(const QString& sWord);
 
-    // slot 22: natural Indonesian (true) instead of the word-for-word
+    // slot 22: one line naming the dictionary file and the reason when a
+    // read of the dictionary failed during the last Translate, which then
+    // stopped (its result is not a translation to use); empty otherwise.
+    QString DictionaryFailure() const;
+
+    // slot 23: natural Indonesian (true) instead of the word-for-word
     // translation (false, at creation). Verb prefixes are joined by
     // Indonesian sound rules ("menolak" ditolak), an English word without a
     // meaning gets no Indonesian prefix, possessives follow their noun as
