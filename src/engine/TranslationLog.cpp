@@ -18,8 +18,7 @@ QString LogName(int number)
 
 } // namespace
 
-TranslationLog::TranslationLog(const QString& folder)
-    : m_File(QDir(folder).filePath(LogName(1)))
+TranslationLog::TranslationLog(const QString& folder) : m_File(QDir(folder).filePath(LogName(1)))
 {
     // The file is opened without emptying it, so that a log another run
     // holds is left whole; only the log this run has locked is emptied.

@@ -239,8 +239,7 @@ TEST_F(TranslateTest, AConcurrentRunWritesTheNextLogAndLeavesTheFirstWhole)
         if (target.loaded.isEmpty() && folder.Read(QStringLiteral("$$0002.LOG")).size() > 0)
             engine->StopTranslate();
     };
-    EXPECT_EQ(engine->Translate(QStringLiteral("One.\nTwo.\nThree.")),
-              QStringLiteral("Satu. \n"));
+    EXPECT_EQ(engine->Translate(QStringLiteral("One.\nTwo.\nThree.")), QStringLiteral("Satu. \n"));
     EXPECT_EQ(folder.Read(QStringLiteral("$$0001.LOG")),
               QByteArray("another run's partial result\n"));
     EXPECT_EQ(folder.Read(QStringLiteral("$$0002.LOG")), QByteArray("Satu. \n"));
