@@ -108,7 +108,7 @@ private Q_SLOTS:
                 enabled.append(action->data().toString());
         }
         QCOMPARE(enabled, (QStringList{"new", "open", "undo", "redo", "cut", "copy", "paste",
-                                       "prop", "help"}));
+                                       "help"}));
     }
 
     void macroToolbarHasElevenButtons()
