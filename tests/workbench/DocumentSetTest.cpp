@@ -362,8 +362,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("non-empty file, No") << QByteArray("text") << false << true
-                                            << QByteArray("text");
+        QTest::newRow("non-empty file, No")
+            << QByteArray("text") << false << true << QByteArray("text");
         QTest::newRow("non-empty file, Yes") << QByteArray("text") << true << true << QByteArray();
         QTest::newRow("empty file: nothing to lose")
             << QByteArray() << false << false << QByteArray();

@@ -62,8 +62,8 @@ public:
     // Everything asked so far, for checks that nothing was.
     int Asked() const
     {
-        return int(questions.size() + saveQuestions.size() + criticals.size() +
-                   messages.size() + openDialogs.size() + saveDialogs.size()) +
+        return int(questions.size() + saveQuestions.size() + criticals.size() + messages.size() +
+                   openDialogs.size() + saveDialogs.size()) +
                endProgramCalls;
     }
 
@@ -74,11 +74,11 @@ public:
 
     QStringList questions;     // title|text; "(No) title" when No is the default
     QStringList saveQuestions; // title|text
-    QStringList criticals;   // title|text
-    QStringList messages;    // title|text
-    QStringList openDialogs; // title|filter
-    QStringList saveDialogs; // title|filter
-    QStringList dialogStarts; // the start folder or path of each dialog
+    QStringList criticals;     // title|text
+    QStringList messages;      // title|text
+    QStringList openDialogs;   // title|filter
+    QStringList saveDialogs;   // title|filter
+    QStringList dialogStarts;  // the start folder or path of each dialog
     int endProgramCalls = 0;
 };
 

@@ -81,10 +81,9 @@ constexpr ToolButton kButtons[] = {
 };
 
 // The buttons that work on the open documents; disabled while there is none.
-constexpr const char* kDocButtons[] = {"view",     "close",    "save",    "saveas",
-                                       "saveall",  "reload",   "print",   "find",
-                                       "findnext", "findprev", "tilehor", "tilever",
-                                       "cascade"};
+constexpr const char* kDocButtons[] = {"view",    "close",   "save",   "saveas",   "saveall",
+                                       "reload",  "print",   "find",   "findnext", "findprev",
+                                       "tilehor", "tilever", "cascade"};
 
 // Keys with no command behind them: shown, but always disabled.
 constexpr const char* kInertButtons[] = {"delete", "prop",   "tabl",   "tabr",   "cblock",

@@ -205,8 +205,7 @@ void ModMDI::SaveFile()
     // keeps the document marked as it was.
     const QString path = doc->Caption();
     QString backup;
-    if (!ConfirmEmptySave(doc, path) || !KeepBackup(*doc, path, backup) ||
-        !WriteTarget(*doc, path))
+    if (!ConfirmEmptySave(doc, path) || !KeepBackup(*doc, path, backup) || !WriteTarget(*doc, path))
         return;
     doc->Changed(false);
     doc->DoAct();

@@ -16,8 +16,8 @@
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
-#include <QTextDocument>
 #include <QTabBar>
+#include <QTextDocument>
 
 namespace rumbela {
 
