@@ -116,7 +116,16 @@ public:
     // stopped (its result is not a translation to use); empty otherwise.
     QString DictionaryFailure() const;
 
-    // slot 23: translates sHTML like Translate, but hands the translation to
+    // slot 23: natural Indonesian (true) instead of the word-for-word
+    // translation (false, at creation). Verb prefixes are joined by
+    // Indonesian sound rules ("menolak" ditolak), an English word without a
+    // meaning gets no Indonesian prefix, possessives follow their noun as
+    // "-nya" or "itu", a sentence's capital stays on its first word, and no
+    // double blank is left. Takes effect from the next Translate.
+    bool m_Natural() const;
+    void m_Natural(bool value);
+
+    // slot 24: translates sHTML like Translate, but hands the translation to
     // out piece by piece as it is made instead of returning it, and keeps
     // neither the translation nor the unit tables, so a long text needs
     // little memory beyond itself. The pieces joined are exactly the text

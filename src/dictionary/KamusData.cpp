@@ -24,6 +24,14 @@ QString Backticked(const QString& text)
     return result;
 }
 
+// What the reader sees: the apostrophe the stored backtick stands for.
+QString Apostrophed(const QString& text)
+{
+    QString result = text;
+    result.replace(QLatin1Char('`'), QLatin1Char('\''));
+    return result;
+}
+
 const QString kModule = QStringLiteral("KamusData");
 
 // What a failed write means for the user; the file is named last.
@@ -74,14 +82,32 @@ qsizetype LeadingNumber(const QString& text)
     return digits == 0 ? -1 : trimmed.left(digits).toLongLong();
 }
 
-// Where a new meaning goes: the first empty of Indo5, Indo4, Indo3, else Indo2.
+// Where a new meaning goes: the first empty of Indo5, Indo4, Indo3; 0 when
+// all five columns hold a meaning.
 int FreeMeaningColumn(const Recordset& rows)
 {
     for (int n = 5; n >= 3; --n) {
         if (IsEmptyColumn(rows.Field(IndoColumn(n))))
             return n;
     }
-    return 2;
+    return IsEmptyColumn(rows.Field(IndoColumn(2))) ? 2 : 0;
+}
+
+// With all five meanings taken, the user says which one the new meaning
+// replaces; 0 when they cancel.
+int AskReplacedColumn(const Recordset& rows, const QString& meaning)
+{
+    QString listed;
+    for (int n = 1; n <= 5; ++n)
+        listed +=
+            QStringLiteral("\n%1) %2").arg(n).arg(TrimBlanks(rows.Field(IndoColumn(n)).toString()));
+    const QString answer = CurrentUi().InputBox(
+        QStringLiteral("The word \"%1\" has five meanings already:%2\nWhich one does \"%3\" "
+                       "replace? (1 to 5; empty: none)")
+            .arg(rows.Field(QStringLiteral("English")).toString(), listed, meaning),
+        QStringLiteral("Tambah Arti Lain"), QString());
+    const qsizetype n = LeadingNumber(answer);
+    return n >= 1 && n <= 5 ? int(n) : 0;
 }
 
 // One batch of reads for the length of a scope.
@@ -333,6 +359,7 @@ QString KamusData::Impl::LookUp(QString word)
         Flag = 100;
     }
     rows->Close();
+    result = Apostrophed(result);
     if (Flag == 4 && !result.isEmpty())
         result = AsciiCapitalizeFirst(result);
     if (!result.isEmpty())
@@ -380,17 +407,17 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
 {
     // List1: Indo1, then every other meaning column that is not null; each
     // entry remembers the column it was listed from.
-    QStringList meanings{TrimBlanks(rows.Field(IndoColumn(1)).toString())};
+    QStringList meanings{Apostrophed(TrimBlanks(rows.Field(IndoColumn(1)).toString()))};
     QList<int> columns{1};
     for (int n = 2; n <= 5; ++n) {
         const QVariant meaning = rows.Field(IndoColumn(n));
         if (!IsNull(meaning)) {
-            meanings << TrimBlanks(meaning.toString());
+            meanings << Apostrophed(TrimBlanks(meaning.toString()));
             columns << n;
         }
     }
     const QString english = rows.Field(QStringLiteral("English")).toString();
-    const QString answer = Asking().ChooseMeaning(english, meanings);
+    const QString answer = Asking().ChooseMeaning(Apostrophed(english), meanings);
     if (g_StopFlag)
         return QString();
     if (answer.isEmpty())
@@ -404,8 +431,16 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
             ReportWriteFailure(error);
         return parts.value(0);
     }
+    // A new meaning never silently takes the place of another, and it
+    // starts uncounted rather than with the counter of the column it takes.
     const QString meaning = parts.value(2);
-    rows.SetField(IndoColumn(FreeMeaningColumn(rows)), meaning);
+    int column = FreeMeaningColumn(rows);
+    if (column == 0)
+        column = AskReplacedColumn(rows, meaning);
+    if (column == 0)
+        return meaning;
+    rows.SetField(IndoColumn(column), meaning);
+    rows.SetField(StatColumn(column), 0);
     if (!rows.Update(error))
         ReportWriteFailure(error);
     return meaning;

@@ -5,6 +5,7 @@
 #include <tembusa/ui.h>
 
 #include "engine/Affixes.h"
+#include "engine/Natural.h"
 #include "engine/TranslationLog.h"
 #include "platform/AppFolder.h"
 #include "platform/AsciiCase.h"
@@ -37,6 +38,14 @@ bool IsListedFlag(qint16 flag)
 {
     // Blank or found, control character, sign, digit, or a form of "to be".
     return flag != 0 && flag != 1 && flag != 2 && flag != 3 && flag != 8;
+}
+
+// Possessives in Indonesian order, before the rule words move.
+QString OrderedPossessives(const QString& s)
+{
+    QStringList words = (s + QLatin1Char(' ')).split(QLatin1Char(' '));
+    OrderPossessives(words);
+    return words.join(QLatin1Char(' ')).chopped(1);
 }
 
 } // namespace
@@ -178,12 +187,39 @@ void TlrEngine::Impl::AddUnknownWord(const QString& word)
         m_UnknownList->AddItem(word);
 }
 
+void TlrEngine::Impl::MakeNatural(const QString& word, const QString& previous, bool first,
+                                  QString& prefix, QString& meaning)
+{
+    const RootTable& roots = RootTable::Builtin();
+    if (meaning.isEmpty()) {
+        // An English word stays as written, with no Indonesian prefix on it.
+        prefix.clear();
+        return;
+    }
+    const QString lower = AsciiLower(word);
+    const bool inflected =
+        lower.endsWith(QLatin1String("ing")) || lower.endsWith(QLatin1String("ed")) ||
+        (lower.endsWith(QLatin1Char('s')) && !lower.endsWith(QLatin1String("ss")));
+    // A sentence that starts with a bare verb is a command: "Save the file"
+    // Simpan berkas, not Menyimpan berkas.
+    if (first && prefix.isEmpty() && !inflected && IsAsciiCapital(word.front()))
+        meaning = CommandForm(meaning, roots);
+    meaning = JoinPrefix(prefix, meaning, roots);
+    prefix.clear();
+    // One word only: "lebih baik" after "to" is no verb.
+    if (!first && AsksActiveVerb(previous) && !lower.endsWith(QLatin1String("ing")) &&
+        !meaning.contains(QLatin1Char(' ')))
+        meaning = ActiveVerb(meaning, roots);
+}
+
 QString TlrEngine::Impl::TranslateSentence(const QString& s)
 {
     // The rules' last word is followed by the empty text after the final
     // blank of the reordered sentence.
-    QStringList words = OrderWords(s, ReadRules());
+    QStringList words = OrderWords(m_Natural ? OrderedPossessives(s) : s, ReadRules());
     words.append(QString());
+    if (m_Natural)
+        RestoreCapital(words, s.section(QLatin1Char(' '), 0, 0));
     QString out;
     ProcessEvents();
     const WordLookup lookup = [this](const QString& word) {
@@ -194,6 +230,8 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
         m_KamusData.LearnOff(true);
         QString prefix;
         QString meaning = LookupPhrase(i, words, 2);
+        if (meaning.isEmpty() && m_Natural && NaturalPossessive(i, words, out))
+            continue;
         if (meaning.isEmpty()) {
             QString w = TrimBlanks(words.at(i));
             if (!w.isEmpty() && !IsSkippedWord(w)) {
@@ -202,6 +240,9 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
                 if (kSentenceMarks.contains(w.back()))
                     w.chop(1);
                 meaning = TranslateWord(w, prefix, lookup);
+                if (m_Natural)
+                    MakeNatural(w, i > 0 ? TrimBlanks(words.at(i - 1)) : QString(),
+                                TrimBlanks(out).isEmpty(), prefix, meaning);
                 if (meaning.isEmpty()) {
                     meaning = w;
                     // A word whose lookup was stopped is not known to be unknown.
@@ -217,14 +258,39 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
         if (g_StopFlag)
             break;
     }
-    return TrimBlanks(out);
+    if (!m_Natural)
+        return TrimBlanks(out);
+    // The sentence's capital stays at its start, whatever word stands there.
+    QString natural = SingleBlanks(TrimBlanks(out));
+    if (!s.isEmpty() && IsAsciiCapital(s.front()))
+        natural = AsciiCapitalizeFirst(natural);
+    return natural;
+}
+
+bool TlrEngine::Impl::NaturalPossessive(qsizetype i, const QStringList& words, QString& out)
+{
+    if (i == 0)
+        return false;
+    const QString w = TrimBlanks(words.at(i));
+    const QString previous = TrimBlanks(words.at(i - 1));
+    if (AsciiUpper(w) == QLatin1String("THE") && FollowsPossessor(previous)) {
+        out += QStringLiteral("itu ");
+        return true;
+    }
+    QString bare = w;
+    if (!bare.isEmpty() && kSentenceMarks.contains(bare.back()))
+        bare.chop(1);
+    if (!IsPossessivePronoun(bare) || !TakesNya(previous) || TrimBlanks(out).isEmpty())
+        return false;
+    out = TrimBlanks(out) + QStringLiteral("nya ");
+    return true;
 }
 
 template <typename Next>
 void TlrEngine::Impl::RunSentences(const QString& text, qint32 count, Next next, Output& output)
 {
     Ui& ui = CurrentUi();
-    TranslationLog log(AppFilePath(QStringLiteral("$$0001.LOG")));
+    TranslationLog log(AppFolder());
     const qint32 lastIndex = count - 1;
     qint32 pos = 1;
     qint32 batched = 0;
@@ -252,20 +318,25 @@ void TlrEngine::Impl::RunSentences(const QString& text, qint32 count, Next next,
         bool blank = false;
         if (s.isEmpty()) {
             // Nothing for this sentence.
-        } else if (s.front().unicode() <= 30) {
+        } else if (s.front() == QLatin1Char('\n') || s.front() == QLatin1Char('\r')) {
             // A line break passes through; the log holds the result up to it.
             t = s;
             output.Add(t);
             log.Add(t);
             log.Write();
         } else {
+            // Other control characters before the sentence (a TAB) are kept
+            // in front of its translation.
+            qsizetype lead = 0;
+            while (lead < s.size() && s.at(lead).unicode() < 32)
+                ++lead;
             try {
-                t = TranslateSentence(s);
+                t = TranslateSentence(TrimBlanks(s.mid(lead)));
             } catch (const std::exception&) {
                 // A sentence that fails is left out; the run goes on.
                 t.clear();
             }
-            t += mark;
+            t = s.left(lead) + t + mark;
             ui.BusyPointer(false);
             t += QLatin1Char(' ');
             output.Add(t);

@@ -6,15 +6,18 @@
 
 namespace tembusa {
 
-// The translation log "$$0001.LOG": emptied when a run starts, it always
-// holds the result up to the latest line break. The run hands it every piece
-// it adds to the result, and at each line break the log writes what it was
-// handed since its last write, so it grows linearly. A log that cannot be
-// written is skipped; the run is not affected.
+// The translation log "$$0001.LOG" in a folder: emptied when a run starts,
+// it always holds the result up to the latest line break. The run hands it
+// every piece it adds to the result, and at each line break the log writes
+// what it was handed since its last write, so it grows linearly. A run owns
+// its log while it writes (an advisory lock): a second run at the same time
+// writes "$$0002.LOG" (and so on), so no run's partial result is
+// overwritten. A log that cannot be written is skipped; the run is not
+// affected.
 class TranslationLog
 {
 public:
-    explicit TranslationLog(const QString& path);
+    explicit TranslationLog(const QString& folder);
     ~TranslationLog();
     TranslationLog(const TranslationLog&) = delete;
     TranslationLog& operator=(const TranslationLog&) = delete;
@@ -23,6 +26,7 @@ public:
     void Add(QStringView piece);
     // Writes the pieces added since the last write.
     void Write();
+    // Ends the writing and gives up the log.
     void Close();
     QString Path() const { return m_File.fileName(); }
 
