@@ -51,7 +51,7 @@ frmDoc* ModMDI::Document(qint16 slot) const
 
 void ModMDI::SetFileFilter()
 {
-    m_FileFilter = QStringLiteral("All Files|*.*|All Supported Files|*txt;*.html;") +
+    m_FileFilter = QStringLiteral("All Files|*.*|All Supported Files|*.txt;*.htm;*.html") +
                    QStringLiteral("|Text Files|*.txt|Html Files|*.html;*.htm");
 }
 
@@ -234,11 +234,16 @@ void ModMDI::SaveFileAs()
     }
     if (!ConfirmEmptySave(doc, path) || !WriteTarget(*doc, path))
         return;
+    // The document now belongs to the chosen file: later saves write there,
+    // and opening that path finds this window.
     doc->Caption(path);
+    doc->IsFile(true);
+    doc->filename(path);
     // The user agreed to replace what was there: a later save here keeps no
     // backup of this document's own output.
     doc->BackupOf(path);
     doc->Changed(false);
+    doc->DoAct();
     UpdateRecentList(path);
     ReportSaved(path, QString());
 }
@@ -322,6 +327,10 @@ frmDoc* ModMDI::CreateDocument(qint16 slot)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(kDocumentSize);
     m_Documents[slot - 1] = doc;
+    if (m_Frame.HasPaneFont()) {
+        doc->Src()->setFont(m_Frame.PaneFont());
+        doc->tgt()->setFont(m_Frame.PaneFont());
+    }
     doc->Load();
     return doc;
 }
