@@ -6,7 +6,11 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libsqlite3-dev zlib1g-dev libgtest-dev
-                libgmock-dev libbenchmark-dev dict-freedict-eng-ind)
+                libgmock-dev libbenchmark-dev dict-freedict-eng-ind
+                desktop-file-utils appstream)
+
+# What cpack -G DEB needs besides the build: dpkg-shlibdeps and file.
+PACKAGE_PACKAGES=(dpkg-dev file)
 
 missing_packages() {
   local pkg
