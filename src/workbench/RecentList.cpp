@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 namespace rumbela {
 
 namespace {
@@ -38,8 +40,22 @@ QString RecentList::Entry(int index) const
 
 void RecentList::Add(const QString& path)
 {
+    m_Entries.removeAll(path);
     m_Entries.prepend(path);
-    m_Entries.removeLast();
+    RemoveDuplicates();
+}
+
+void RecentList::RemoveDuplicates()
+{
+    QStringList kept;
+    for (const QString& entry : std::as_const(m_Entries)) {
+        if (!entry.isEmpty() && !kept.contains(entry))
+            kept.append(entry);
+    }
+    while (kept.size() < kCount)
+        kept.append(QString());
+    kept.resize(kCount);
+    m_Entries = kept;
 }
 
 QByteArray RecentList::ToBytes() const
@@ -62,6 +78,7 @@ RecentList RecentList::FromBytes(const QByteArray& bytes)
         list.m_Entries[i] = tembusa::DecodeText(bytes.mid(pos, length));
         pos += length;
     }
+    list.RemoveDuplicates();
     return list;
 }
 

@@ -23,8 +23,8 @@ public:
     QString Entry(int index) const;
     const QStringList& Entries() const { return m_Entries; }
 
-    // Puts path first and drops the oldest entry. A path already listed is
-    // added again: the list keeps no check for duplicates.
+    // Puts path first. A path already listed moves to the top; otherwise the
+    // oldest entry is dropped.
     void Add(const QString& path);
 
     // The six entries in the file layout.
@@ -32,7 +32,9 @@ public:
 
     // Reads six entries from bytes. Bytes that end early give empty entries
     // for the rest; a length running past the end gives an empty entry (and
-    // so do the ones after it); bytes after the sixth entry are ignored.
+    // so do the ones after it); bytes after the sixth entry are ignored. A
+    // path listed twice (older lists kept duplicates) is kept once, where it
+    // stands first, and the list closes up behind it.
     static RecentList FromBytes(const QByteArray& bytes);
 
     // Reads the list from a file; a missing or unreadable file gives six
@@ -45,6 +47,9 @@ public:
     bool Save(const QString& filePath) const;
 
 private:
+    // Drops repeated paths, keeping the first, and pads with empty entries.
+    void RemoveDuplicates();
+
     QStringList m_Entries;
 };
 

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -231,9 +232,9 @@ private Q_SLOTS:
     void openCommandFillsTheRecentList()
     {
         QCOMPARE(m_Desktop->openDialogs.size(), 0);
-        QVERIFY(m_Frame->mnuRec(0)->isVisible());
-        QVERIFY(m_Frame->mnuRec(0)->text().isEmpty());
-        QVERIFY(!m_Frame->mnuRec(1)->isVisible());
+        // An empty list shows no item.
+        for (int k = 0; k < 6; ++k)
+            QVERIFY(!m_Frame->mnuRec(k)->isVisible());
 
         QStringList paths;
         for (int i = 1; i <= 7; ++i) {
@@ -261,13 +262,24 @@ private Q_SLOTS:
         m_Frame->mnuRec(2)->trigger();
         QCOMPARE(Docs().Current()->Caption(), paths[4]);
         QCOMPARE(ReadFile(Path(QStringLiteral("recent.rct"))), expected);
+
+        // Opening a listed file again moves it to the top instead of listing it twice.
+        m_Desktop->openAnswers.append(paths[3]);
+        m_Frame->ButtonClick(QStringLiteral("open"));
+        const int order[] = {3, 6, 5, 4, 2, 1};
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(m_Frame->mnuRec(k)->data().toString(), paths[order[k]]);
+        QByteArray reordered;
+        for (int i : order)
+            reordered += Entry(paths[i]);
+        QCOMPARE(ReadFile(Path(QStringLiteral("recent.rct"))), reordered);
     }
 
     void recentListIsReadAtStart_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("0 bytes") << QByteArray() << QStringList{""};
+        QTest::newRow("0 bytes") << QByteArray() << QStringList{};
         QTest::newRow("two entries")
             << Entry("/x/a.txt") + Entry("/x/b.txt") << QStringList{"/x/a.txt", "/x/b.txt"};
         QTest::newRow("damaged length")
@@ -285,9 +297,11 @@ private Q_SLOTS:
                 shown.append(m_Frame->mnuRec(k)->text());
         }
         QCOMPARE(shown, captions);
-        // The empty first item opens nothing.
+        // An empty list disables the menu; its hidden first item opens nothing.
+        const auto* recentMenu = m_Frame->findChild<QMenu*>(QStringLiteral("mnRecent"));
+        QCOMPARE(recentMenu->menuAction()->isEnabled(), !captions.isEmpty());
         m_Frame->mnuRec(0)->trigger();
-        if (captions == QStringList{""}) {
+        if (captions.isEmpty()) {
             QCOMPARE(m_Desktop->Asked(), 0);
             QVERIFY(m_Frame->mdiArea()->subWindowList().isEmpty());
         }

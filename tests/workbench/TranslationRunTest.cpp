@@ -12,6 +12,7 @@
 #include "workbench/ui/TranslationRun.h"
 #include "workbench/ui/frmDoc.h"
 #include "workbench/ui/frmNav.h"
+#include "workbench/ui/frmParser.h"
 
 #include "platform/ScriptedUi.h"
 #include "support/FixtureKamus.h"
@@ -26,6 +27,7 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QtTest>
 
 #include <functional>
@@ -162,6 +164,59 @@ private Q_SLOTS:
         Press("stop");
         QVERIFY(StartEnabled());
         QVERIFY(!StopEnabled());
+    }
+
+    void parserViewLeavesTheTranslationsTablesAlone()
+    {
+        CreateKamus();
+        frmDoc* doc = OpenText(QStringLiteral("story.txt"),
+                               QStringLiteral("Hello world. Good xyzzy book. Plugh world."));
+        Press("start");
+        const QString result = doc->tgt()->Text();
+        QCOMPARE(result, QStringLiteral("Halo dunia. Bagus xyzzy buku. Plugh dunia. "));
+
+        // Listing another document cuts a different text into units.
+        OpenText(QStringLiteral("other.txt"), QStringLiteral("A b. C d e f g h i j k l m n o."));
+        frmParser* parser = ShowParser(*m_Frame);
+        parser->ChooseOption(1);
+
+        Docs().ActivateDoc(doc->Slot());
+        QTextCursor place(doc->tgt()->document());
+        place.setPosition(int(result.indexOf(QStringLiteral("buku"))) + 1);
+        QTest::mouseClick(doc->tgt()->viewport(), Qt::LeftButton, {},
+                          doc->tgt()->cursorRect(place).center());
+        QCOMPARE(doc->Src()->textCursor().selectedText(), QStringLiteral("Good xyzzy book."));
+        QCOMPARE(parser->windowTitle(), QStringLiteral("Parser - other.txt"));
+    }
+
+    void statusAndProgressLeaveEveryTabVisible()
+    {
+        CreateKamus();
+        frmDoc* doc = nullptr;
+        for (int i = 1; i <= 6; ++i)
+            doc = OpenText(QStringLiteral("document %1.txt").arg(i),
+                           QStringLiteral("Hello world. ").repeated(40));
+        const QTabBar* tb = m_Frame->tb();
+        const auto overlapsTabs = [tb](const QWidget* widget) {
+            return widget->isVisible() && widget->geometry().intersects(tb->geometry());
+        };
+        bool progressShown = false;
+        bool clearDuringRun = true;
+        m_During = [&](int) {
+            progressShown = progressShown || m_Frame->ProgressBar1()->isVisible();
+            clearDuringRun = clearDuringRun && !overlapsTabs(m_Frame->ProgressBar1()) &&
+                             !overlapsTabs(m_Frame->lblStatus());
+        };
+        Press("start");
+        QCOMPARE(doc->tgt()->Text(), QStringLiteral("Halo dunia. ").repeated(40));
+        QVERIFY(progressShown);
+        QVERIFY(clearDuringRun);
+        // "Finish." stays readable, beside the tabs rather than over them.
+        QVERIFY(m_Frame->lblStatus()->isVisible());
+        QCOMPARE(m_Frame->lblStatus()->text(), QStringLiteral("Finish."));
+        QVERIFY(!overlapsTabs(m_Frame->lblStatus()));
+        QVERIFY(m_Frame->lblStatus()->geometry().right() <= m_Frame->picStatus()->width());
+        QCOMPARE(tb->count(), 6);
     }
 
     void stopDuringALongRunKeepsWhatWasTranslated()

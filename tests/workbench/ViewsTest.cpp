@@ -160,6 +160,8 @@ private Q_SLOTS:
         QTest::mouseClick(parser->optObj(option), Qt::LeftButton);
         QCOMPARE(parser->tgt()->Text(), listing);
         QVERIFY(m_Desktop->messages.isEmpty());
+        // The caption names the document listed, which is not the active one.
+        QCOMPARE(parser->windowTitle(), QStringLiteral("Parser - Untitled 2"));
     }
 
     void parserHeadingStandsAloneOverAnEmptyText()

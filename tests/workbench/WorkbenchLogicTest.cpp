@@ -198,9 +198,30 @@ private Q_SLOTS:
             list.Add(QStringLiteral("/t/%1.txt").arg(i));
         QCOMPARE(list.Entries(), (QStringList{"/t/7.txt", "/t/6.txt", "/t/5.txt", "/t/4.txt",
                                               "/t/3.txt", "/t/2.txt"}));
-        list.Add(QStringLiteral("/t/7.txt"));
-        QCOMPARE(list.Entry(0), QStringLiteral("/t/7.txt"));
-        QCOMPARE(list.Entry(1), QStringLiteral("/t/7.txt"));
+    }
+
+    void recentListMovesAListedPathToTheTop_data()
+    {
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("newest again")
+            << QStringList{"/a", "/b", "/b"} << QStringList{"/b", "/a", "", "", "", ""};
+        QTest::newRow("older one")
+            << QStringList{"/a", "/b", "/c", "/a"} << QStringList{"/a", "/c", "/b", "", "", ""};
+        QTest::newRow("full list keeps the others")
+            << QStringList{"/1", "/2", "/3", "/4", "/5", "/6", "/1"}
+            << QStringList{"/1", "/6", "/5", "/4", "/3", "/2"};
+        QTest::newRow("letter case differs")
+            << QStringList{"/a", "/A"} << QStringList{"/A", "/a", "", "", "", ""};
+    }
+    void recentListMovesAListedPathToTheTop()
+    {
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, entries);
+        RecentList list;
+        for (const QString& path : added)
+            list.Add(path);
+        QCOMPARE(list.Entries(), entries);
     }
 
     void recentListBytes()
@@ -228,6 +249,9 @@ private Q_SLOTS:
             << Entry("/1") + Entry("/2") + Entry("/3") + Entry("/4") + Entry("/5") + Entry("/6") +
                    Entry("/old")
             << QStringList{"/1", "/2", "/3", "/4", "/5", "/6"};
+        QTest::newRow("duplicates from an older list kept once")
+            << Entry("/a") + Entry("/b") + Entry("/a") + Entry("/c") + Entry("/b")
+            << QStringList{"/a", "/b", "/c", "", "", ""};
         QTest::newRow("legacy code page")
             << Entry("/caf\xe9") + kEmptyEntry << QStringList{"/café", "", "", "", "", ""};
         QTest::newRow("NUL inside a path")

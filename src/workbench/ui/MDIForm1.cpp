@@ -27,6 +27,8 @@
 #include <QTabBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace rumbela {
 
 namespace {
@@ -213,7 +215,12 @@ void MDIForm1::closeEvent(QCloseEvent* event)
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_picStatus && event->type() == QEvent::Resize)
+    const bool stripResized = watched == m_picStatus && event->type() == QEvent::Resize;
+    // The run shows and hides the progress bar and the status text; the tabs
+    // make room for them, so nothing lies over a tab.
+    const bool shownOrHidden = (watched == m_ProgressBar1 || watched == m_lblStatus) &&
+                               (event->type() == QEvent::Show || event->type() == QEvent::Hide);
+    if (stripResized || shownOrHidden)
         LayoutStatusStrip();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -286,8 +293,8 @@ void MDIForm1::CreateFileMenu()
     recent->setObjectName(QStringLiteral("mnRecent"));
     for (int k = 0; k < 6; ++k) {
         QAction* item = AddItem(recent, QStringLiteral("mnuRec") + QString::number(k), QString());
-        // Only the first item shows before an entry fills it.
-        item->setVisible(k == 0);
+        // Items show once an entry fills them.
+        item->setVisible(false);
         connect(item, &QAction::triggered, docs, [docs, k] { docs->OpenRecent(k); });
         m_mnuRec.append(item);
     }
@@ -429,6 +436,8 @@ void MDIForm1::CreateStatusStrip()
     m_lblStatus->setPalette(palette);
     m_lblStatus->hide();
     m_picStatus->installEventFilter(this);
+    m_ProgressBar1->installEventFilter(this);
+    m_lblStatus->installEventFilter(this);
     LayoutStatusStrip();
 }
 
@@ -510,7 +519,26 @@ void MDIForm1::Exit()
 
 void MDIForm1::LayoutStatusStrip()
 {
-    m_tb->setGeometry(0, kTabTop, m_picStatus->width(), kTabHeight);
+    // The status text stands at the right end of the strip, the progress bar
+    // before it, the tabs in the room that is left (scrolling when they need
+    // more), so a shown status never hides a tab.
+    constexpr int kGap = 8;
+    const int width = m_picStatus->width();
+    int right = width;
+    if (m_lblStatus->isVisibleTo(m_picStatus)) {
+        const int labelWidth = std::min(std::max(kStatusLabelRect.width(), width / 3), width / 2);
+        right -= labelWidth;
+        m_lblStatus->setGeometry(right, kStatusLabelRect.y(), labelWidth,
+                                 kStatusLabelRect.height());
+        right -= kGap;
+    }
+    if (m_ProgressBar1->isVisibleTo(m_picStatus)) {
+        right -= kProgressBarRect.width();
+        m_ProgressBar1->setGeometry(right, kProgressBarRect.y(), kProgressBarRect.width(),
+                                    kProgressBarRect.height());
+        right -= kGap;
+    }
+    m_tb->setGeometry(0, kTabTop, std::max(0, right), kTabHeight);
 }
 
 } // namespace rumbela

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTabBar>
 
 namespace rumbela {
@@ -276,15 +277,21 @@ void ModMDI::SubWindowActivated(QMdiSubWindow* window)
 
 void ModMDI::RefreshRecentMenu()
 {
+    bool any = false;
     for (int k = 0; k < RecentList::kCount; ++k) {
         const QString entry = m_Recent.Entry(k);
         QAction* item = m_Frame.mnuRec(k);
-        if (entry.isEmpty() || !item)
+        if (!item)
             continue;
+        // An empty entry shows no item: an empty caption that opens nothing
+        // only puzzles the user.
         item->setText(PathCaption(entry));
         item->setData(entry);
-        item->setVisible(true);
+        item->setVisible(!entry.isEmpty());
+        any = any || !entry.isEmpty();
     }
+    if (QMenu* menu = m_Frame.findChild<QMenu*>(QStringLiteral("mnRecent")))
+        menu->menuAction()->setEnabled(any);
 }
 
 bool ModMDI::KeepBackup(frmDoc& doc)

@@ -2,7 +2,7 @@
 #include "workbench/ui/frmParser.h"
 
 #include "workbench/DocSlots.h"
-#include "workbench/Engine.h"
+#include "workbench/FilePaths.h"
 #include "workbench/ui/Desktop.h"
 #include "workbench/ui/MDIForm1.h"
 #include "workbench/ui/ModMDI.h"
@@ -81,6 +81,8 @@ frmParser::frmParser(MDIForm1& frame, QWidget* parent)
     m_optObj[2]->setChecked(true);
 }
 
+frmParser::~frmParser() = default;
+
 QRadioButton* frmParser::optObj(int index) const
 {
     return m_optObj.value(index);
@@ -105,7 +107,9 @@ void frmParser::ChooseOption(int index)
     const QString text = doc->Src()->Text();
     QString listing;
     try {
-        listing = Listing(Engine(), index, text);
+        if (!m_Engine)
+            m_Engine = std::make_unique<tembusa::TlrEngine>();
+        listing = Listing(*m_Engine, index, text);
     } catch (const tembusa::Error& error) {
         desktop.ShowMessage(this, kCaption, error.description());
         return;
@@ -114,6 +118,8 @@ void frmParser::ChooseOption(int index)
         return;
     }
     m_tgt->Text(QString::fromLatin1(kOptions[index].heading) + QStringLiteral("\r\n") + listing);
+    // The document listed need not be the active one: say which it is.
+    setWindowTitle(kCaption + QStringLiteral(" - ") + FileTitle(doc->Caption()));
 }
 
 void frmParser::resizeEvent(QResizeEvent* event)

@@ -3,7 +3,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QRadioButton;
+
+namespace tembusa {
+class TlrEngine;
+}
 
 namespace rumbela {
 
@@ -15,21 +21,26 @@ class TextPane;
 // created last (slot NewDocIndex, not necessarily the active one) into
 // paragraphs (optObj0 "Paragraf"), sentences (optObj1 "Kalimat") or words
 // (optObj2 "Kata", selected at start). The listing tgt is empty until an
-// option is chosen and does not follow later changes of the document.
+// option is chosen and does not follow later changes of the document. The
+// view cuts the text with an engine of its own, so the tables behind the
+// translations (a click in a translation finds its source sentence through
+// them) stay as they are; its caption names the document listed.
 class frmParser : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit frmParser(MDIForm1& frame, QWidget* parent = nullptr);
+    ~frmParser() override;
 
     TextPane* tgt() const { return m_tgt; }
     QRadioButton* optObj(int index) const;
 
     // Choosing option index (0, 1 or 2): tgt becomes the option's heading
     // ("## Paragraf ##", "## Kalimat ##", "## Kata ##"), CR LF and the
-    // engine's listing. Without a document in slot NewDocIndex, or when the
-    // engine fails, the listing stays as it was and a message says why.
+    // engine's listing, and the caption "Parser - " and the document's tab
+    // caption. Without a document in slot NewDocIndex, or when the engine
+    // fails, the listing stays as it was and a message says why.
     void ChooseOption(int index);
 
 protected:
@@ -38,6 +49,8 @@ protected:
 
 private:
     MDIForm1& m_Frame;
+    // Created on the first listing; never the workbench's own engine.
+    std::unique_ptr<tembusa::TlrEngine> m_Engine;
     TextPane* m_tgt;
     QList<QRadioButton*> m_optObj;
 };
