@@ -10,11 +10,12 @@ target_compile_definitions(tembusa_build_flags INTERFACE
     TEMBUSA_VERSION_MINOR=${PROJECT_VERSION_MINOR}
     TEMBUSA_VERSION_PATCH=${PROJECT_VERSION_PATCH})
 
+# Fuzzing without the sanitizers would miss most of what it is for.
 set(_san "")
-if(ENABLE_ASAN)
+if(ENABLE_ASAN OR BUILD_FUZZERS)
     list(APPEND _san address)
 endif()
-if(ENABLE_UBSAN)
+if(ENABLE_UBSAN OR BUILD_FUZZERS)
     list(APPEND _san undefined)
 endif()
 if(_san)
@@ -22,6 +23,11 @@ if(_san)
     target_compile_options(tembusa_build_flags INTERFACE
         -fsanitize=${_san_list} -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(tembusa_build_flags INTERFACE -fsanitize=${_san_list})
+endif()
+if(BUILD_FUZZERS)
+    # Every part records its coverage for libFuzzer; only the fuzz programs
+    # link libFuzzer's main.
+    target_compile_options(tembusa_build_flags INTERFACE -fsanitize=fuzzer-no-link)
 endif()
 
 # A logic or ui part of the engine library: a static archive built position

@@ -8,7 +8,8 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libsqlite3-dev zlib1g-dev libgtest-dev
                 libgmock-dev libbenchmark-dev dict-freedict-eng-ind
                 desktop-file-utils appstream)
-
+# The fuzz programs: clang and its runtime libraries (libFuzzer, the sanitizers).
+FUZZ_PACKAGES=(clang libclang-rt-dev)
 # What cpack -G DEB needs besides the build: dpkg-shlibdeps and file.
 PACKAGE_PACKAGES=(dpkg-dev file)
 
@@ -36,8 +37,8 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build DIR [cmake options...]
-configure_and_build() {
+# configure DIR [cmake options...]
+configure() {
   local dir="$1"
   shift
   # A compiler cache, when the machine has one, makes rebuilds in several
@@ -47,5 +48,10 @@ configure_and_build() {
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   fi
   cmake -S "$ROOT" -B "$ROOT/$dir" "${launcher[@]}" "$@"
-  cmake --build "$ROOT/$dir" -j "$JOBS"
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  configure "$@"
+  cmake --build "$ROOT/$1" -j "$JOBS"
 }

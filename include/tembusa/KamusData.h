@@ -64,6 +64,18 @@ public:
     // and tells whether the dictionary took it.
     bool StoreUnknown(const QString& sWord);
 
+    // slot 11: one line naming the file and the reason when a read of the
+    // dictionary failed in this run; empty while every read worked. The
+    // failure is reported once, g_StopFlag is set so that a translation
+    // stops, and every later lookup of the run gives the empty text without
+    // asking the database.
+    QString Failure() const;
+
+    // slot 12: begins a run: clears Failure, and a change the dictionary
+    // cannot keep (a counter, a new meaning, a learned word) is reported
+    // again, once. Translate calls it as it starts.
+    void NewRun();
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

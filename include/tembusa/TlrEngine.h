@@ -111,6 +111,11 @@ public:
     // dictionary took it, so a host can keep the words that were not stored.
     bool StoreUnknown(const QString& sWord);
 
+    // slot 22: one line naming the dictionary file and the reason when a
+    // read of the dictionary failed during the last Translate, which then
+    // stopped (its result is not a translation to use); empty otherwise.
+    QString DictionaryFailure() const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

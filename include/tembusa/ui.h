@@ -54,6 +54,14 @@ public:
     virtual void SetProgressValue(qint32 value) { static_cast<void>(value); }
     virtual void SetProgressStatus(const QString& text) { static_cast<void>(text); }
     virtual void CloseProgress() {}
+
+    // A failure of the dictionary database: box is the text of the
+    // dictionary's error box, line says the same in one line naming the file.
+    // The default shows the error box; a console prints the line.
+    virtual void DatabaseError(const QString& box, const QString& line);
+    // A warning that lets the work go on, such as choices the dictionary
+    // could not keep. The default shows it as a message box.
+    virtual void Warning(const QString& text);
 };
 
 // The process's Ui. Without an installed one, the console Ui answers.

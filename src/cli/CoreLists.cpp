@@ -60,7 +60,27 @@ bool ReadResource(const QString& name, QString& text, QString& error)
     return true;
 }
 
+// The word lists of [indo-data], in the order they are written.
+const QStringList kWordListNames = {
+    QStringLiteral("core-words.tsv"), QStringLiteral("software-words.tsv"),
+    QStringLiteral("inflected-words.tsv"), QStringLiteral("phrases.tsv")};
+
 } // namespace
+
+bool CheckDistinctWords(const std::vector<KamusRow>& rows, QString& error)
+{
+    // Each word has one home: a word in two lists would leave one of its rows
+    // unused and its meanings in doubt.
+    QSet<QString> seen;
+    for (const KamusRow& row : rows) {
+        if (!Duplicate(seen, row.english).isEmpty()) {
+            error = QStringLiteral("\"%1\" is listed in more than one word list of data/")
+                        .arg(row.english);
+            return false;
+        }
+    }
+    return true;
+}
 
 bool ParseWordRows(const QString& text, const QString& name, std::vector<KamusRow>& rows,
                    QString& error)
@@ -118,14 +138,20 @@ bool LoadCoreLists(CoreLists& lists, QString& error)
 {
     InitCoreListResources();
     lists = CoreLists();
-    const QString words = QStringLiteral("core-words.tsv");
     const QString rules = QStringLiteral("rule-words.tsv");
     const QString rejected = QStringLiteral("reject-words.txt");
     const QString ignored = QStringLiteral("ignore-words.txt");
     QString text;
-    return ReadResource(words, text, error) &&
-           ParseWordRows(text, QStringLiteral("data/") + words, lists.words, error) &&
-           ReadResource(rules, text, error) &&
+    for (const QString& name : kWordListNames) {
+        std::vector<KamusRow> rows;
+        if (!ReadResource(name, text, error) ||
+            !ParseWordRows(text, QStringLiteral("data/") + name, rows, error))
+            return false;
+        lists.words.insert(lists.words.end(), rows.begin(), rows.end());
+    }
+    if (!CheckDistinctWords(lists.words, error))
+        return false;
+    return ReadResource(rules, text, error) &&
            ParseRuleWords(text, QStringLiteral("data/") + rules, lists.rules, error) &&
            ReadResource(rejected, text, error) &&
            ParseWordList(text, QStringLiteral("data/") + rejected, lists.rejected, error) &&

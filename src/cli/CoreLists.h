@@ -21,7 +21,9 @@ struct RuleWord
 
 struct CoreLists
 {
-    std::vector<KamusRow> words; // rows of [indo-data], taking precedence over FreeDict
+    // Rows of [indo-data], taking precedence over FreeDict: the core words,
+    // then the software words, the inflected forms and the phrases.
+    std::vector<KamusRow> words;
     std::vector<RuleWord> rules; // rows of [Indo-Rule1]
     QStringList rejected;        // rows of [indo-tolak]: passed through untranslated
     QStringList ignored;         // rows of [indo-acuh]: left out of the translation
@@ -39,5 +41,9 @@ bool ParseWordRows(const QString& text, const QString& name, std::vector<KamusRo
 bool ParseRuleWords(const QString& text, const QString& name, std::vector<RuleWord>& rules,
                     QString& error);
 bool ParseWordList(const QString& text, const QString& name, QStringList& words, QString& error);
+
+// False, with a message naming the word, when two rows share an English word
+// (letter case aside).
+bool CheckDistinctWords(const std::vector<KamusRow>& rows, QString& error);
 
 } // namespace tembusa::cli

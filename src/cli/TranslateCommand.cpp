@@ -79,9 +79,9 @@ void UseDictionaryOption(const ParsedArgs& parsed)
         SetDictionaryPath(parsed.values.value(QStringLiteral("--db")));
 }
 
+// The dictionary has said on standard error, in one line, what is wrong.
 int DictionaryFailure()
 {
-    PrintError(QStringLiteral("cannot open the dictionary \"%1\"").arg(DictionaryPath()));
     return kFailure;
 }
 
@@ -124,6 +124,9 @@ int RunTranslate(const QStringList& args)
     engine.m_UnknownList(&unknown);
     engine.m_UseStatistic(!parsed.Has(QStringLiteral("--ask")));
     const QString result = engine.Translate(text);
+    // A dictionary that could not be read gives no translation to print.
+    if (!engine.DictionaryFailure().isEmpty())
+        return kFailure;
 
     if (!WriteStdout(result.toUtf8())) {
         PrintError(QStringLiteral("cannot write to standard output"));
@@ -164,6 +167,9 @@ int RunLookup(const QStringList& args)
     QByteArray out;
     for (const QString& word : std::as_const(parsed.positional)) {
         const QString meaning = kamus.Arti(word);
+        // A failed query found nothing, whatever its outcome code says.
+        if (!kamus.Failure().isEmpty())
+            return kFailure;
         out += (meaning + QLatin1Char('\t') + QString::number(kamus.Flag()) + QLatin1Char('\n'))
                    .toUtf8();
     }

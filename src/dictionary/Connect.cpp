@@ -122,8 +122,9 @@ bool DOConnect::Connect(const QString& m_ConnectString, qint32 CursorLocation)
     }
     m_ErrNumber = m_Connection->LastError().number;
     m_ErrDescription = m_Connection->LastError().text;
-    ShowError(m_ErrNumber, m_ErrDescription, QStringLiteral("DOConnect with ") + m_ConnectString,
-              QStringLiteral("Connect"));
+    ShowDatabaseError(m_ErrNumber, m_ErrDescription,
+                      QStringLiteral("DOConnect with ") + m_ConnectString,
+                      QStringLiteral("Connect"), m_ErrDescription);
     g_IsConnected = false;
     return false;
 }

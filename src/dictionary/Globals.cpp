@@ -20,4 +20,10 @@ void ShowError(qint32 number, const QString& message, const QString& module,
     CurrentUi().ErrorBox(ErrorBoxText(number, message, module, function));
 }
 
+void ShowDatabaseError(qint32 number, const QString& message, const QString& module,
+                       const QString& function, const QString& line)
+{
+    CurrentUi().DatabaseError(ErrorBoxText(number, message, module, function), line);
+}
+
 } // namespace tembusa

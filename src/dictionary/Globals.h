@@ -11,6 +11,11 @@ namespace tembusa {
 void ShowError(qint32 number, const QString& message, const QString& module,
                const QString& function);
 
+// A database failure: the error box of ShowError where the Ui shows boxes;
+// line, which names the file, where it prints lines (a console).
+void ShowDatabaseError(qint32 number, const QString& message, const QString& module,
+                       const QString& function, const QString& line);
+
 // The text ShowError shows.
 QString ErrorBoxText(qint32 number, const QString& message, const QString& module,
                      const QString& function);

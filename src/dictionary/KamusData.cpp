@@ -25,6 +25,22 @@ QString Backticked(const QString& text)
 
 const QString kModule = QStringLiteral("KamusData");
 
+// What a failed write means for the user; the file is named last.
+QString WriteFailureMessage(const DbError& error, const QString& path)
+{
+    QString what;
+    if (error.IsReadOnly())
+        what = QStringLiteral("the dictionary is read-only; your choices are not remembered");
+    else if (error.IsBusy())
+        what = QStringLiteral("the dictionary is locked by another program; your choices are not "
+                              "remembered");
+    else
+        what = QStringLiteral("the dictionary cannot be written (%1); your choices are not "
+                              "remembered")
+                   .arg(DbErrorReason(error));
+    return what + QStringLiteral(" (") + path + QLatin1Char(')');
+}
+
 QString IndoColumn(int n)
 {
     return QStringLiteral("Indo") + QString::number(n);
@@ -76,21 +92,44 @@ struct KamusData::Impl : WordLists
     bool m_Connected = false;
     std::shared_ptr<Connection> m_DbConnection;
     bool m_LearnOff = false;
+    QString m_Failure;            // the read that failed in this run
+    bool m_WriteReported = false; // a change not kept was reported in this run
 
-    // A database failure: the error box with the provider's text, a line
-    // feed and the connection string.
-    void ReportDbError(const QString& function)
+    bool Failed() const { return !m_Failure.isEmpty(); }
+
+    // A read that failed: the error box (the provider's text, a line feed
+    // and the connection string), once. A translation from a dictionary that
+    // cannot be read would be wrong, so the run stops.
+    void ReportDbError(const QString& module, const QString& function)
     {
+        if (Failed())
+            return;
         const DbError& error = m_DbConnection->LastError();
-        ShowError(error.number, error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(),
-                  kModule, function);
+        m_Failure = QStringLiteral("the dictionary \"%1\" cannot be read: %2")
+                        .arg(m_DbConnection->Path(), DbErrorReason(error));
+        ShowDatabaseError(error.number,
+                          error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(),
+                          module, function, m_Failure);
+        g_StopFlag = true;
+    }
+
+    // A change the dictionary could not keep: the user's answer still serves
+    // this time; they are told once per run.
+    void ReportWriteFailure(const DbError& error)
+    {
+        if (m_WriteReported)
+            return;
+        m_WriteReported = true;
+        CurrentUi().Warning(WriteFailureMessage(error, m_DbConnection->Path()));
     }
 
     bool IsListed(const QString& sql, const QString& word, const QString& function)
     {
+        if (Failed())
+            return false;
         const auto rows = m_DbConnection->OpenRecordset(sql, {Backticked(word)});
         if (!rows) {
-            ReportDbError(function);
+            ReportDbError(kModule, function);
             return false;
         }
         return rows->RecordCount() > 0;
@@ -171,6 +210,8 @@ QString KamusData::Arti(const QString& sWord)
 {
     QString word = TrimBlanks(sWord);
     d->Flag = 0;
+    if (d->Failed())
+        return QString();
     QString reason;
     if (!FilterWord(word, reason, d->Flag, *d)) {
         switch (d->Flag) {
@@ -187,7 +228,7 @@ QString KamusData::Arti(const QString& sWord)
         }
     }
     std::optional<Recordset> rows = d->FindWord(word);
-    if (!rows)
+    if (!rows || d->Failed())
         return QString();
     QString result;
     if (rows->RecordCount() > 0) {
@@ -210,11 +251,13 @@ QString KamusData::Arti(const QString& sWord)
 
 std::optional<Recordset> KamusData::Impl::FindWord(const QString& word)
 {
+    if (Failed())
+        return std::nullopt;
     auto rows = m_DbConnection->OpenRecordset(
         QStringLiteral("SELECT rowid, * FROM [indo-data] WHERE English = ?1 COLLATE NOCASE"),
         {Backticked(word)}, QStringLiteral("indo-data"));
     if (!rows)
-        ReportDbError(QStringLiteral("FindWord"));
+        ReportDbError(kModule, QStringLiteral("FindWord"));
     return rows;
 }
 
@@ -262,21 +305,14 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
     if (!answer.startsWith(QLatin1Char('+'))) {
         const qsizetype position = LeadingNumber(parts.value(1));
         if (position >= 0 && position < columns.size() &&
-            !rows.Increment(StatColumn(columns.at(position)), error)) {
-            ShowError(error.number,
-                      error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(), kModule,
-                      QStringLiteral("ChooseMeaning"));
-            return QString();
-        }
+            !rows.Increment(StatColumn(columns.at(position)), error))
+            ReportWriteFailure(error);
         return parts.value(0);
     }
     const QString meaning = parts.value(2);
     rows.SetField(IndoColumn(FreeMeaningColumn(rows)), meaning);
-    if (!rows.Update(error)) {
-        ShowError(error.number, error.text + QLatin1Char('\n') + m_DbConnection->ConnectionString(),
-                  kModule, QStringLiteral("ChooseMeaning"));
-        return QString();
-    }
+    if (!rows.Update(error))
+        ReportWriteFailure(error);
     return meaning;
 }
 
@@ -288,16 +324,18 @@ QString KamusData::Impl::LearnWord(const QString& word)
     const QStringList parts = answer.split(QLatin1Char('\t'));
     const QString& kind = parts.at(0);
     if (kind == QLatin1String("+")) {
-        // A refused row is not reported; the typed meaning still serves now.
-        m_DbConnection->Execute(
-            QStringLiteral("INSERT INTO [indo-data](English, Indo1, Stat1, Stat2, Stat3, Stat4, "
-                           "Stat5) VALUES(?1, ?2, 0, 0, 0, 0, 0)"),
-            {Backticked(parts.value(1)), Backticked(parts.value(2))});
+        // The typed meaning serves now even when the row cannot be stored.
+        if (!m_DbConnection->Execute(
+                QStringLiteral("INSERT INTO [indo-data](English, Indo1, Stat1, Stat2, Stat3, "
+                               "Stat4, Stat5) VALUES(?1, ?2, 0, 0, 0, 0, 0)"),
+                {Backticked(parts.value(1)), Backticked(parts.value(2))}))
+            ReportWriteFailure(m_DbConnection->LastError());
         return parts.value(2);
     }
     if (kind == QLatin1String("?")) {
-        m_DbConnection->Execute(QStringLiteral("INSERT INTO [indo-tolak](kata) VALUES(?1)"),
-                                {Backticked(parts.value(1))});
+        if (!m_DbConnection->Execute(QStringLiteral("INSERT INTO [indo-tolak](kata) VALUES(?1)"),
+                                     {Backticked(parts.value(1))}))
+            ReportWriteFailure(m_DbConnection->LastError());
         return QString();
     }
     if (kind == QLatin1String("^"))
@@ -307,13 +345,12 @@ QString KamusData::Impl::LearnWord(const QString& word)
 
 void KamusData::LoadRule1(QVariant& rst)
 {
+    if (d->Failed())
+        return;
     const auto rows =
         d->m_DbConnection->OpenRecordset(QStringLiteral("SELECT * FROM [Indo-Rule1]"));
     if (!rows) {
-        const DbError& error = d->m_DbConnection->LastError();
-        ShowError(error.number,
-                  error.text + QLatin1Char('\n') + d->m_DbConnection->ConnectionString(),
-                  QStringLiteral("LoadRule1@KamusData"), QStringLiteral("LoadRule1"));
+        d->ReportDbError(QStringLiteral("LoadRule1@KamusData"), QStringLiteral("LoadRule1"));
         return;
     }
     QVariantList list;
@@ -357,6 +394,17 @@ bool KamusData::Connected() const
 void KamusData::Connected(bool value)
 {
     d->m_Connected = value;
+}
+
+QString KamusData::Failure() const
+{
+    return d->m_Failure;
+}
+
+void KamusData::NewRun()
+{
+    d->m_Failure.clear();
+    d->m_WriteReported = false;
 }
 
 } // namespace tembusa

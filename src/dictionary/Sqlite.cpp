@@ -6,17 +6,59 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
+#include <atomic>
+
 namespace tembusa {
 
-// Numbers of the failures found before SQLite is asked.
 namespace {
+// Numbers of the failures found before SQLite is asked.
 constexpr qint32 kNoDataSource = SQLITE_MISUSE;
 constexpr qint32 kMissingFile = SQLITE_CANTOPEN;
 constexpr qint32 kNotADictionary = SQLITE_ERROR;
+
+// A statement that meets another connection's lock waits the busy timeout,
+// and is then tried again: this many times in all.
+constexpr int kAttempts = 3;
+std::atomic<int> g_BusyTimeout{5000};
+
+bool IsBusyCode(int rc)
+{
+    return rc == SQLITE_BUSY || rc == SQLITE_LOCKED;
+}
 } // namespace
+
+bool DbError::IsBusy() const
+{
+    return IsBusyCode(number);
+}
+
+bool DbError::IsReadOnly() const
+{
+    return number == SQLITE_READONLY || number == SQLITE_PERM;
+}
+
+QString DbErrorReason(const DbError& error)
+{
+    if (error.number == SQLITE_FULL)
+        return QStringLiteral("No space left on device");
+    if (error.IsBusy())
+        return QStringLiteral("it is locked by another program");
+    return error.text;
+}
+
+void SetBusyTimeout(int milliseconds)
+{
+    g_BusyTimeout = milliseconds;
+}
+
+int BusyTimeout()
+{
+    return g_BusyTimeout;
+}
 
 struct DbHandle
 {
@@ -100,6 +142,18 @@ QVariant ColumnValue(sqlite3_stmt* statement, int column)
     }
 }
 
+// Steps a statement that returns no rows, trying it again while another
+// connection holds the file.
+int StepDone(sqlite3_stmt* statement)
+{
+    int rc = sqlite3_step(statement);
+    for (int attempt = 1; IsBusyCode(rc) && attempt < kAttempts; ++attempt) {
+        sqlite3_reset(statement);
+        rc = sqlite3_step(statement);
+    }
+    return rc;
+}
+
 // Names that go into statement text unbound must be plain identifiers.
 bool IsPlainName(const QString& name)
 {
@@ -176,13 +230,82 @@ QString ConnectionStringValue(const QString& connectionString, const QString& ke
     return match(pair, value) ? value : QString();
 }
 
+namespace {
+
+int OpenFile(DbHandle& handle, const QByteArray& name, int flags)
+{
+    const int rc = sqlite3_open_v2(name.constData(), &handle.db, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(handle.db, 0);
+        // Several connections share the file; a writer's lock is waited for.
+        sqlite3_busy_timeout(handle.db, g_BusyTimeout);
+    }
+    return rc;
+}
+
+// WAL journal mode lets readers go on while another connection writes. It
+// is kept in the file, so only the first open of a file changes it; a file
+// that cannot be changed now simply stays in its mode.
+void UseWal(DbHandle& handle)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle.db, "PRAGMA journal_mode", -1, &statement, nullptr) != SQLITE_OK)
+        return;
+    const bool wal = sqlite3_step(statement) == SQLITE_ROW &&
+                     AsciiLower(ColumnValue(statement, 0).toString()) == QLatin1String("wal");
+    sqlite3_finalize(statement);
+    if (!wal)
+        sqlite3_exec(handle.db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+}
+
+// Checks that the five tables hold the columns the dictionary reads.
+bool CheckTables(DbHandle& handle, const QString& path, DbError& error)
+{
+    for (const KamusTable& table : KamusTables()) {
+        sqlite3_stmt* info = nullptr;
+        const QByteArray pragma =
+            QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(table.name)).toUtf8();
+        int rc = sqlite3_prepare_v2(handle.db, pragma.constData(), -1, &info, nullptr);
+        QStringList present;
+        if (rc == SQLITE_OK) {
+            while ((rc = sqlite3_step(info)) == SQLITE_ROW)
+                present << AsciiLower(ColumnValue(info, 1).toString());
+            sqlite3_finalize(info);
+        }
+        if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+            error = {rc, UnreadableMessage(rc, path, handle.Message())};
+            return false;
+        }
+        if (present.isEmpty()) {
+            error = {
+                kNotADictionary,
+                QStringLiteral("The dictionary \"%1\" has no table [%2].").arg(path, table.name)};
+            return false;
+        }
+        for (const QString& column : table.columns) {
+            if (!present.contains(AsciiLower(column))) {
+                error = {kNotADictionary,
+                         QStringLiteral("The table [%2] of the dictionary \"%1\" has no column %3.")
+                             .arg(path, table.name, column)};
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool Connection::Open(const QString& connectionString)
 {
     Close();
     m_ConnectionString = connectionString;
-    const QString path = ConnectionStringValue(connectionString, QStringLiteral("Data Source"));
-    if (path.isEmpty())
+    const QString source = ConnectionStringValue(connectionString, QStringLiteral("Data Source"));
+    if (source.isEmpty())
         return Fail(kNoDataSource, QStringLiteral("The connection string names no Data Source."));
+    const bool uri = source.startsWith(QLatin1String("file:"));
+    const QString path = uri ? QUrl(source).toLocalFile() : source;
+    m_Path = path;
     const QFileInfo file(path);
     if (!file.exists())
         return Fail(kMissingFile,
@@ -193,46 +316,39 @@ bool Connection::Open(const QString& connectionString)
 
     auto handle = std::make_shared<DbHandle>();
     // No SQLITE_OPEN_CREATE: opening never makes a file.
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle->db,
-                             SQLITE_OPEN_READWRITE, nullptr);
+    int rc = OpenFile(*handle, uri ? source.toUtf8() : QFile::encodeName(path),
+                      SQLITE_OPEN_READWRITE | (uri ? SQLITE_OPEN_URI : 0));
     if (rc != SQLITE_OK) {
         const QString why = handle->Message();
         return Fail(rc,
                     QStringLiteral("The dictionary \"%1\" cannot be opened: %2").arg(path, why));
     }
-    sqlite3_extended_result_codes(handle->db, 0);
-    // Several connections share the file; wait a little for a writer.
-    sqlite3_busy_timeout(handle->db, 2000);
-
-    for (const KamusTable& table : KamusTables()) {
-        sqlite3_stmt* info = nullptr;
-        const QByteArray pragma =
-            QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(table.name)).toUtf8();
-        rc = sqlite3_prepare_v2(handle->db, pragma.constData(), -1, &info, nullptr);
-        if (rc != SQLITE_OK) {
-            return Fail(rc, UnreadableMessage(rc, path, handle->Message()));
-        }
-        QStringList present;
-        while ((rc = sqlite3_step(info)) == SQLITE_ROW)
-            present << AsciiLower(ColumnValue(info, 1).toString());
-        sqlite3_finalize(info);
-        if (rc != SQLITE_DONE)
-            return Fail(rc, UnreadableMessage(rc, path, handle->Message()));
-        if (present.isEmpty())
-            return Fail(
-                kNotADictionary,
-                QStringLiteral("The dictionary \"%1\" has no table [%2].").arg(path, table.name));
-        for (const QString& column : table.columns) {
-            if (!present.contains(AsciiLower(column)))
-                return Fail(
-                    kNotADictionary,
-                    QStringLiteral("The table [%2] of the dictionary \"%1\" has no column %3.")
-                        .arg(path, table.name, column));
-        }
+    const bool readOnly = sqlite3_db_readonly(handle->db, "main") == 1;
+    DbError problem;
+    if (!CheckTables(*handle, path, problem)) {
+        // A file in WAL mode that this user cannot write cannot be read the
+        // ordinary way (its shared-memory file cannot be made): it is read as
+        // a file that nobody changes.
+        if (uri || !readOnly ||
+            (problem.number != SQLITE_READONLY && problem.number != SQLITE_CANTOPEN))
+            return Fail(problem.number, problem.text);
+        handle = std::make_shared<DbHandle>();
+        rc = OpenFile(*handle, QUrl::fromLocalFile(path).toEncoded() + "?immutable=1",
+                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        if (rc != SQLITE_OK || !CheckTables(*handle, path, problem))
+            return Fail(problem.number, problem.text);
     }
+    // Only a file that is a dictionary is changed.
+    if (!readOnly)
+        UseWal(*handle);
     m_Db = std::move(handle);
     m_LastError = {};
     return true;
+}
+
+bool Connection::IsReadOnly() const
+{
+    return IsOpen() && sqlite3_db_readonly(m_Db->db, "main") == 1;
 }
 
 bool Connection::IsOpen() const
@@ -255,9 +371,9 @@ bool Connection::Execute(const QString& sql, const QVariantList& params)
     sqlite3_stmt* statement = m_Db->Prepare(sql);
     if (!statement || !Bind(statement, params))
         return Fail(sqlite3_errcode(m_Db->db), m_Db->Message());
-    int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-    }
+    int rc = StepDone(statement);
+    while (rc == SQLITE_ROW)
+        rc = sqlite3_step(statement);
     sqlite3_reset(statement);
     if (rc != SQLITE_DONE)
         return Fail(rc, m_Db->Message());
@@ -296,15 +412,20 @@ std::optional<Recordset> Connection::OpenRecordset(const QString& sql, const QVa
     const int count = sqlite3_column_count(statement);
     for (int c = first; c < count; ++c)
         rows->columns << QString::fromUtf8(sqlite3_column_name(statement, c));
-    int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-        Recordset::Rows::Row row;
-        if (first == 1)
-            row.rowid = sqlite3_column_int64(statement, 0);
-        row.values.reserve(count - first);
-        for (int c = first; c < count; ++c)
-            row.values << ColumnValue(statement, c);
-        rows->rows.push_back(std::move(row));
+    int rc = SQLITE_BUSY;
+    // A read that meets another connection's lock starts again from the top.
+    for (int attempt = 0; IsBusyCode(rc) && attempt < kAttempts; ++attempt) {
+        sqlite3_reset(statement);
+        rows->rows.clear();
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            Recordset::Rows::Row row;
+            if (first == 1)
+                row.rowid = sqlite3_column_int64(statement, 0);
+            row.values.reserve(count - first);
+            for (int c = first; c < count; ++c)
+                row.values << ColumnValue(statement, c);
+            rows->rows.push_back(std::move(row));
+        }
     }
     sqlite3_reset(statement);
     if (rc != SQLITE_DONE) {
@@ -393,7 +514,7 @@ bool Recordset::Update(DbError& error)
                             .arg(params.size());
     DbHandle& db = *m_Rows->db;
     sqlite3_stmt* statement = db.Prepare(sql);
-    if (!statement || !Bind(statement, params) || sqlite3_step(statement) != SQLITE_DONE) {
+    if (!statement || !Bind(statement, params) || StepDone(statement) != SQLITE_DONE) {
         error = {sqlite3_errcode(db.db), db.Message()};
         if (statement)
             sqlite3_reset(statement);
@@ -425,7 +546,7 @@ bool Recordset::Increment(const QString& name, DbError& error)
         error = {sqlite3_errcode(db.db), db.Message()};
         return false;
     }
-    int rc = sqlite3_step(statement);
+    int rc = StepDone(statement);
     if (rc == SQLITE_ROW) {
         row.values[column] = ColumnValue(statement, 0);
         rc = sqlite3_step(statement);

@@ -25,7 +25,21 @@ struct DbError
 {
     qint32 number = 0;
     QString text;
+
+    // Another connection held the file past the busy timeout and its retries.
+    bool IsBusy() const;
+    // The file, or the connection, cannot be written.
+    bool IsReadOnly() const;
 };
+
+// The reason of a failure in words a user knows: a full disk is "No space
+// left on device".
+QString DbErrorReason(const DbError& error);
+
+// How long a statement waits for another connection's lock before it is tried
+// again (twice more), in milliseconds. Several seconds unless a test changes it.
+void SetBusyTimeout(int milliseconds);
+int BusyTimeout();
 
 class Recordset;
 
@@ -45,14 +59,21 @@ public:
     qint32 CursorLocation() const { return m_CursorLocation; }
 
     // Opens the database named by the "Data Source" of a connection string
-    // (keyword=value pairs joined by ";"). Never creates or changes a file:
-    // the file must exist and hold the five dictionary tables with their
-    // columns. On failure returns false and fills LastError.
+    // (keyword=value pairs joined by ";"; a "file:" address is taken as an
+    // SQLite URI). Never creates a file: it must exist and hold the five
+    // dictionary tables with their columns. A writable file is put in WAL
+    // journal mode, so readers never wait for a writer. A file this user
+    // cannot write is opened read-only. On failure returns false and fills
+    // LastError.
     bool Open(const QString& connectionString);
     bool IsOpen() const;
     void Close();
     QString ConnectionString() const { return m_ConnectionString; }
     const DbError& LastError() const { return m_LastError; }
+    // The file named by the Data Source, for messages.
+    QString Path() const { return m_Path; }
+    // Opened without the right to write: every change fails.
+    bool IsReadOnly() const;
 
     // Runs a statement with bound parameters; false on failure.
     bool Execute(const QString& sql, const QVariantList& params = {});
@@ -68,6 +89,7 @@ private:
 
     std::shared_ptr<DbHandle> m_Db;
     QString m_ConnectionString;
+    QString m_Path;
     qint32 m_CursorLocation = 2;
     DbError m_LastError;
 };

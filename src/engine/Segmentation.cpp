@@ -119,7 +119,8 @@ void WriteUnits(const UnitTable& table, const QString& text,
 {
     constexpr qsizetype kPiece = 1 << 20;
     QString piece;
-    piece.reserve(kPiece + 64);
+    // A short text's listing is short: it gets no piece-sized buffer.
+    piece.reserve(qMin<qsizetype>(kPiece, 32 * qsizetype(table.size()) + text.size()) + 64);
     char digits[32];
     auto appendNumber = [&](qint32 value) {
         const int n = std::snprintf(digits, sizeof digits, "%d", value);

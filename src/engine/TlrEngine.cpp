@@ -222,6 +222,11 @@ void TlrEngine::IdxCurKalimat(qint32 value)
     d->m_IdxCurKalimat = value;
 }
 
+QString TlrEngine::DictionaryFailure() const
+{
+    return d->m_KamusData.Failure();
+}
+
 bool TlrEngine::Connected() const
 {
     return d->m_Connected;

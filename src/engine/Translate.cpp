@@ -146,6 +146,7 @@ QString TlrEngine::Impl::Translate(const QString& sHTML)
     const QString text = sHTML;
     Ui& ui = CurrentUi();
     g_StopFlag = false;
+    m_KamusData.NewRun();
     ParseUnits(text, m_Units);
     ShowRunControls(true);
     m_KamusData.m_UseStatistic(m_UseStatistic);

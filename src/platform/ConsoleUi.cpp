@@ -65,6 +65,16 @@ void ConsoleUi::ErrorBox(const QString& text)
     Print(QStringLiteral("tembusa: error:\n") + text + QLatin1Char('\n'));
 }
 
+void ConsoleUi::DatabaseError(const QString&, const QString& line)
+{
+    Print(QStringLiteral("tembusa: ") + line + QLatin1Char('\n'));
+}
+
+void ConsoleUi::Warning(const QString& text)
+{
+    Print(QStringLiteral("tembusa: ") + text + QLatin1Char('\n'));
+}
+
 void ConsoleUi::MessageBox(const QString& text, const QString& title)
 {
     Print((title.isEmpty() ? QString() : title + QStringLiteral(": ")) + text + QLatin1Char('\n'));

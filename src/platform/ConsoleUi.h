@@ -28,6 +28,8 @@ public:
     QString ChooseMeaning(const QString& word, const QStringList& meanings) override;
     QString AskUnknownWord(const QString& word) override;
     void ShowKamus(bool modal) override;
+    void DatabaseError(const QString& box, const QString& line) override;
+    void Warning(const QString& text) override;
 
 private:
     void Print(const QString& text);

@@ -20,6 +20,17 @@ Ui& DefaultUi()
 
 Ui::~Ui() = default;
 
+void Ui::DatabaseError(const QString& box, const QString& line)
+{
+    static_cast<void>(line);
+    ErrorBox(box);
+}
+
+void Ui::Warning(const QString& text)
+{
+    MessageBox(text, QString());
+}
+
 Ui& CurrentUi()
 {
     Ui* ui = g_InstalledUi.load();

@@ -90,7 +90,8 @@ bool RecentList::Load(const QString& filePath)
         return false;
     }
     // Six entries take at most this many bytes; the rest is ignored anyway.
-    *this = FromBytes(file.read(kCount * (2 + kMaxEntryBytes)));
+    // A buffer of that size is not made for the few bytes a list has.
+    *this = FromBytes(file.read(qMin<qint64>(file.size(), kCount * (2 + kMaxEntryBytes))));
     return true;
 }
 

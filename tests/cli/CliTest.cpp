@@ -165,6 +165,29 @@ TEST(Cli, TranslateAndLookupThroughAGivenDictionary)
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.mdb\" does not exist")));
 }
 
+TEST(Cli, ADamagedDictionaryEndsTheCommandWithOneLine)
+{
+    test::TempFolder folder;
+    const QString db = test::CreateDamagedKamus(folder.path());
+    const QString line =
+        QStringLiteral("tembusa: the dictionary \"%1\" cannot be read: database disk image is "
+                       "malformed\n")
+            .arg(db);
+
+    const CliRun translate = Tembusa({QStringLiteral("translate"), QStringLiteral("--db"), db},
+                                     "The dog runs. The cat sleeps.\nThe man reads.\n");
+    EXPECT_EQ(translate.exitCode, 1);
+    EXPECT_TRUE(translate.out.isEmpty());
+    EXPECT_EQ(translate.err, line);
+
+    // A failed query is never "found".
+    const CliRun lookup =
+        Tembusa({QStringLiteral("lookup"), QStringLiteral("--db"), db, QStringLiteral("word1")});
+    EXPECT_EQ(lookup.exitCode, 1);
+    EXPECT_TRUE(lookup.out.isEmpty());
+    EXPECT_EQ(lookup.err, line);
+}
+
 TEST(Cli, DictCreateMakesAnEmptyDictionaryAndNeverReplacesOne)
 {
     test::TempFolder folder;

@@ -305,6 +305,12 @@ TEST_F(DictBuild, CoreListsTakePrecedenceOverFreeDict)
         << "the core list's row, not FreeDict's igo";
     EXPECT_EQ(Meaning(db, QStringLiteral("Adam`s apple"), 1), QVariant(QStringLiteral("jakun")));
     EXPECT_EQ(Meaning(db, QStringLiteral("don`t"), 1), QVariant(QStringLiteral("tidak")));
+    // One row from each of the other lists.
+    EXPECT_EQ(Meaning(db, QStringLiteral("width"), 1), QVariant(QStringLiteral("lebar")));
+    EXPECT_EQ(Meaning(db, QStringLiteral("failed"), 1), QVariant(QStringLiteral("gagal")))
+        << "whole, not di + the meaning of fail";
+    EXPECT_EQ(Meaning(db, QStringLiteral("file system"), 1),
+              QVariant(QStringLiteral("sistem berkas")));
     EXPECT_EQ(test::QueryValue(db, QStringLiteral("SELECT count(*) FROM [indo-data] WHERE "
                                                   "English = 'go' COLLATE NOCASE")),
               QVariant(qint64(1)));

@@ -59,4 +59,45 @@ QVariant QueryValue(const QString& dbPath, const QString& sql)
     return result;
 }
 
+QString CreateDamagedKamus(const QString& folder)
+{
+    const QString dbPath = CreateKamus(folder);
+    QString rows;
+    for (int i = 0; i < 400; ++i)
+        rows += QStringLiteral("('word%1','kata%1'),").arg(i);
+    rows.chop(1);
+    ExecSql(dbPath, QStringLiteral("INSERT INTO [indo-data](English, Indo1) VALUES ") + rows);
+    QFile file(dbPath);
+    EXPECT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray header = file.read(100);
+    if (header.size() != 100) {
+        ADD_FAILURE() << "no database header";
+        return dbPath;
+    }
+    // The page size is a big-endian number at offset 16; 1 stands for 65536.
+    int pageSize = (quint8(header.at(16)) << 8) | quint8(header.at(17));
+    if (pageSize == 1)
+        pageSize = 65536;
+    const qint64 size = file.size();
+    EXPECT_GT(size, pageSize);
+    EXPECT_TRUE(file.seek(pageSize));
+    EXPECT_EQ(file.write(QByteArray(size - pageSize, '\xa5')), size - pageSize);
+    return dbPath;
+}
+
+WriteLock::WriteLock(const QString& dbPath)
+{
+    EXPECT_EQ(sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &m_Db, SQLITE_OPEN_READWRITE,
+                              nullptr),
+              SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(m_Db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(m_Db);
+}
+
+WriteLock::~WriteLock()
+{
+    sqlite3_exec(m_Db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(m_Db);
+}
+
 } // namespace tembusa::test

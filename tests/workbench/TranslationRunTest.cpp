@@ -4,6 +4,7 @@
 // windows closed while a run is inside the engine.
 #include "FakeDesktop.h"
 
+#include "dictionary/Connect.h"
 #include "workbench/Engine.h"
 #include "workbench/FilePaths.h"
 #include "workbench/ui/MDIForm1.h"
@@ -28,6 +29,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
+#include <QUrl>
 #include <QtTest>
 
 #include <functional>
@@ -247,6 +249,50 @@ private Q_SLOTS:
         m_During = nullptr;
         Press("start");
         QCOMPARE(doc->tgt()->Text(), QStringLiteral("Halo dunia. ").repeated(200));
+    }
+
+    void readOnlyDictionaryShowsOneMessageAndTheSameTranslation()
+    {
+        CreateKamus();
+        tembusa::test::ExecSql(m_Db, QStringLiteral("INSERT INTO [indo-data](English, Indo1, "
+                                                    "Indo2) VALUES ('when','ketika','kapan'),"
+                                                    " ('watch','menonton','melihat'),"
+                                                    " ('he','dia',NULL);"));
+        const QString text = QStringLiteral("When he watched the book.\nWhen he watched.\n");
+        const QStringList answers = {QStringLiteral("ketika\t0"), QStringLiteral("menonton\t0"),
+                                     QStringLiteral("kapan\t1"), QStringLiteral("melihat\t1")};
+        // The chosen meanings stand, also where a failed write used to drop
+        // them and let the affix rules glue "di" to the English word.
+        const QString expected =
+            QStringLiteral("Ketika dia dimenonton  buku. \nKapan dia dimelihat. \n");
+
+        tembusa::SetDictionaryPath(QUrl::fromLocalFile(m_Db).toString() +
+                                   QStringLiteral("?mode=ro"));
+        frmDoc* doc = OpenText(QStringLiteral("story.txt"), text);
+        m_Ui->meaningAnswers = answers;
+        Press("start");
+        QCOMPARE(doc->tgt()->Text(), expected);
+        QCOMPARE(m_Ui->messages,
+                 QStringList{QStringLiteral("the dictionary is read-only; your choices are not "
+                                            "remembered (") +
+                             m_Db + QLatin1Char(')')});
+        QVERIFY(m_Ui->errorBoxes.isEmpty());
+        QVERIFY(m_Desktop->criticals.isEmpty());
+        QCOMPARE(tembusa::test::QueryValue(m_Db, QStringLiteral("SELECT sum(Stat1 + Stat2) FROM "
+                                                                "[indo-data]")),
+                 QVariant(qint64(0)));
+
+        // The same run with a dictionary that can be written.
+        tembusa::SetDictionaryPath(QString());
+        m_Ui->messages.clear();
+        m_Ui->meaningAnswers = answers;
+        Press("stop");
+        Press("start");
+        QCOMPARE(doc->tgt()->Text(), expected);
+        QVERIFY(m_Ui->messages.isEmpty());
+        QCOMPARE(tembusa::test::QueryValue(m_Db, QStringLiteral("SELECT sum(Stat1 + Stat2) FROM "
+                                                                "[indo-data]")),
+                 QVariant(qint64(4)));
     }
 
     void startWithoutTheDatabaseRestoresTheButtons()

@@ -26,6 +26,11 @@ void QtUi::MessageBox(const QString& text, const QString& title)
     QMessageBox::information(QApplication::activeWindow(), title.isEmpty() ? kTitle : title, text);
 }
 
+void QtUi::Warning(const QString& text)
+{
+    QMessageBox::warning(QApplication::activeWindow(), kTitle, text);
+}
+
 void QtUi::BusyPointer(bool busy)
 {
     if (busy) {

@@ -24,6 +24,7 @@ public:
     void SetProgressValue(qint32 value) override;
     void SetProgressStatus(const QString& text) override;
     void CloseProgress() override;
+    void Warning(const QString& text) override;
 };
 
 } // namespace tembusa
