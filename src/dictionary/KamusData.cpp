@@ -73,14 +73,32 @@ qsizetype LeadingNumber(const QString& text)
     return digits == 0 ? -1 : trimmed.left(digits).toLongLong();
 }
 
-// Where a new meaning goes: the first empty of Indo5, Indo4, Indo3, else Indo2.
+// Where a new meaning goes: the first empty of Indo5, Indo4, Indo3; 0 when
+// all five columns hold a meaning.
 int FreeMeaningColumn(const Recordset& rows)
 {
     for (int n = 5; n >= 3; --n) {
         if (IsEmptyColumn(rows.Field(IndoColumn(n))))
             return n;
     }
-    return 2;
+    return IsEmptyColumn(rows.Field(IndoColumn(2))) ? 2 : 0;
+}
+
+// With all five meanings taken, the user says which one the new meaning
+// replaces; 0 when they cancel.
+int AskReplacedColumn(const Recordset& rows, const QString& meaning)
+{
+    QString listed;
+    for (int n = 1; n <= 5; ++n)
+        listed +=
+            QStringLiteral("\n%1) %2").arg(n).arg(TrimBlanks(rows.Field(IndoColumn(n)).toString()));
+    const QString answer = CurrentUi().InputBox(
+        QStringLiteral("The word \"%1\" has five meanings already:%2\nWhich one does \"%3\" "
+                       "replace? (1 to 5; empty: none)")
+            .arg(rows.Field(QStringLiteral("English")).toString(), listed, meaning),
+        QStringLiteral("Tambah Arti Lain"), QString());
+    const qsizetype n = LeadingNumber(answer);
+    return n >= 1 && n <= 5 ? int(n) : 0;
 }
 
 } // namespace
@@ -309,8 +327,16 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
             ReportWriteFailure(error);
         return parts.value(0);
     }
+    // A new meaning never silently takes the place of another, and it
+    // starts uncounted rather than with the counter of the column it takes.
     const QString meaning = parts.value(2);
-    rows.SetField(IndoColumn(FreeMeaningColumn(rows)), meaning);
+    int column = FreeMeaningColumn(rows);
+    if (column == 0)
+        column = AskReplacedColumn(rows, meaning);
+    if (column == 0)
+        return meaning;
+    rows.SetField(IndoColumn(column), meaning);
+    rows.SetField(StatColumn(column), 0);
     if (!rows.Update(error))
         ReportWriteFailure(error);
     return meaning;

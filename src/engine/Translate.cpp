@@ -184,19 +184,24 @@ QString TlrEngine::Impl::Translate(const QString& sHTML)
         bool blank = false;
         if (s.isEmpty()) {
             // Nothing for this sentence.
-        } else if (s.front().unicode() <= 30) {
+        } else if (s.front() == QLatin1Char('\n') || s.front() == QLatin1Char('\r')) {
             // A line break passes through; the log holds the result up to it.
             t = s;
             result += t;
             log.Append(result);
         } else {
+            // Other control characters before the sentence (a TAB) are kept
+            // in front of its translation.
+            qsizetype lead = 0;
+            while (lead < s.size() && s.at(lead).unicode() < 32)
+                ++lead;
             try {
-                t = TranslateSentence(s);
+                t = TranslateSentence(TrimBlanks(s.mid(lead)));
             } catch (const std::exception&) {
                 // A sentence that fails is left out; the run goes on.
                 t.clear();
             }
-            t += mark;
+            t = s.left(lead) + t + mark;
             ui.BusyPointer(false);
             result += t + QLatin1Char(' ');
             blank = true;

@@ -118,25 +118,50 @@ TEST_F(ArtiTest, StopGivesTheEmptyText)
     EXPECT_TRUE(g_StopFlag);
 }
 
-TEST_F(ArtiTest, NewMeaningGoesToTheFirstEmptyColumnFromTheEnd)
+TEST_F(ArtiTest, NewMeaningTakesAFreeColumnOrTheOneTheUserGivesUp)
 {
+    test::ExecSql(db, QStringLiteral("UPDATE [indo-data] SET Stat1=1, Stat2=2, Stat3=3, Stat4=4, "
+                                     "Stat5=5"));
+    const QString meanings =
+        QStringLiteral("SELECT ifnull(Indo1,'')||'|'||ifnull(Indo2,'')||'|'||ifnull(Indo3,'')||'|'"
+                       "||ifnull(Indo4,'')||'|'||ifnull(Indo5,'')||' '||Stat1||Stat2||Stat3||"
+                       "Stat4||Stat5 FROM [indo-data] WHERE English='%1'");
     struct Case
     {
+        const char* name;
         const char* word;
-        const char* column;
+        QStringList input; // the answer to "which one does it replace?"
+        const char* stored;
     } const cases[] = {
-        {"read", "Indo5"}, // Indo3, Indo4 and Indo5 empty
-        {"full", "Indo2"}, // all filled: Indo2 is replaced
+        {"Indo3 to Indo5 empty: Indo5", "read", {}, "membaca|baca|||baru 12340"},
+        {"all five full: the one the user names",
+         "full",
+         {QStringLiteral("2")},
+         "penuh|baru|sarat|padat|genap 10345"},
+        {"all five full, cancelled: nothing stored",
+         "full",
+         {QString()},
+         "penuh|baru|sarat|padat|genap 10345"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.word);
+        SCOPED_TRACE(c.name);
         const QString word = QString::fromLatin1(c.word);
         ui.meaningAnswers << QStringLiteral("+\t") + word + QStringLiteral("\tbaru");
+        ui.inputAnswers = c.input;
+        ui.inputPrompts.clear();
+        // The new meaning serves this time in any case.
         EXPECT_EQ(kamus.Arti(word), QStringLiteral("baru "));
-        EXPECT_EQ(Value(QStringLiteral("SELECT %1 FROM [indo-data] WHERE English='%2'")
-                            .arg(QString::fromLatin1(c.column), word)),
-                  QVariant(QStringLiteral("baru")));
+        EXPECT_EQ(Value(meanings.arg(word)), QVariant(QString::fromLatin1(c.stored)));
+        EXPECT_EQ(ui.inputPrompts.size(), c.input.size());
     }
+    EXPECT_EQ(ui.inputPrompts.value(0),
+              QStringLiteral("The word \"full\" has five meanings already:\n1) penuh\n2) baru\n"
+                             "3) sarat\n4) padat\n5) genap\nWhich one does \"baru\" replace? (1 "
+                             "to 5; empty: none)"));
+
+    // The meaning that replaced another does not win the counters at once.
+    kamus.m_UseStatistic(true);
+    EXPECT_EQ(kamus.Arti(QStringLiteral("full")), QStringLiteral("genap "));
 }
 
 TEST_F(ArtiTest, LearningAddsRejectsCancelsAndStops)

@@ -92,6 +92,11 @@ TEST_F(TranslateTest, TranslatesToTheCharacter)
         {"number and rejected word pass through", QStringLiteral("5 km"), QStringLiteral("5 km ")},
         {"accented word", QStringLiteral("caf\u00e9"), QStringLiteral("kafe ")},
         {"only line breaks", QStringLiteral("\n\n"), QStringLiteral("\n\n")},
+        {"a TAB before a sentence is kept and the sentence translated",
+         QStringLiteral("\tHello world.\n"), QStringLiteral("\tHalo dunia. \n")},
+        {"a TAB after a mark begins a translated sentence",
+         QStringLiteral("Hello world.\tGood book. Read this."),
+         QStringLiteral("Halo dunia. \tbuku Bagus. Membaca ini. ")},
     };
     auto engine = Engine();
     for (const Case& c : cases) {
