@@ -23,6 +23,14 @@ QString Backticked(const QString& text)
     return result;
 }
 
+// What the reader sees: the apostrophe the stored backtick stands for.
+QString Apostrophed(const QString& text)
+{
+    QString result = text;
+    result.replace(QLatin1Char('`'), QLatin1Char('\''));
+    return result;
+}
+
 const QString kModule = QStringLiteral("KamusData");
 
 // What a failed write means for the user; the file is named last.
@@ -260,6 +268,7 @@ QString KamusData::Arti(const QString& sWord)
         d->Flag = 100;
     }
     rows->Close();
+    result = Apostrophed(result);
     if (d->Flag == 4 && !result.isEmpty())
         result = AsciiCapitalizeFirst(result);
     if (!result.isEmpty())
@@ -303,17 +312,17 @@ QString KamusData::Impl::AskMeaning(Recordset& rows)
 {
     // List1: Indo1, then every other meaning column that is not null; each
     // entry remembers the column it was listed from.
-    QStringList meanings{TrimBlanks(rows.Field(IndoColumn(1)).toString())};
+    QStringList meanings{Apostrophed(TrimBlanks(rows.Field(IndoColumn(1)).toString()))};
     QList<int> columns{1};
     for (int n = 2; n <= 5; ++n) {
         const QVariant meaning = rows.Field(IndoColumn(n));
         if (!IsNull(meaning)) {
-            meanings << TrimBlanks(meaning.toString());
+            meanings << Apostrophed(TrimBlanks(meaning.toString()));
             columns << n;
         }
     }
     const QString english = rows.Field(QStringLiteral("English")).toString();
-    const QString answer = CurrentUi().ChooseMeaning(english, meanings);
+    const QString answer = CurrentUi().ChooseMeaning(Apostrophed(english), meanings);
     if (g_StopFlag)
         return QString();
     if (answer.isEmpty())

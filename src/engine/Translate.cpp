@@ -151,7 +151,7 @@ QString TlrEngine::Impl::Translate(const QString& sHTML)
     ShowRunControls(true);
     m_KamusData.m_UseStatistic(m_UseStatistic);
     m_KalimatTarget = UnitTable{UnitSpan{}};
-    TranslationLog log(PrepareAppFile(QStringLiteral("$$0001.LOG")));
+    TranslationLog log(PrepareAppFolder());
 
     UnitTable sentences = *m_Units.sentences;
     const qint32 lastIndex = qint32(sentences.size()) - 1;

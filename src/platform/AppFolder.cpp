@@ -3,6 +3,7 @@
 
 #include "platform/DataFolders.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 
@@ -80,6 +81,14 @@ QString PrepareAppFile(const QString& name, QString* error)
     if (!SeedUserFile(folders, name, problem) && error)
         *error = problem;
     return InFolder(folders.user, name);
+}
+
+QString PrepareAppFolder()
+{
+    const DataFolders folders = CurrentFolders();
+    if (folders.installed)
+        QDir().mkpath(folders.user);
+    return folders.user;
 }
 
 QString SharedFolder()

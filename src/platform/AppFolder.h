@@ -22,6 +22,9 @@ QString AppFilePath(const QString& name);
 // own open reports a missing file as before.
 QString PrepareAppFile(const QString& name, QString* error = nullptr);
 
+// AppFolder(), after an installed program's user folder is made.
+QString PrepareAppFolder();
+
 // The folder of the shipped, read-only data (keyword file, word list): the
 // application folder in a build tree, <prefix>/share/rumbela when installed.
 QString SharedFolder();

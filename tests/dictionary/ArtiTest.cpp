@@ -28,7 +28,8 @@ protected:
                     " ('read','membaca','baca',NULL,NULL,NULL),"
                     " ('fair','adil',' pameran ',NULL,NULL,'cantik'),"
                     " ('full','penuh','kenyang','sarat','padat','genap'),"
-                    " ('don`t','jangan',NULL,NULL,NULL,NULL);"));
+                    " ('don`t','jangan',NULL,NULL,NULL,NULL),"
+                    " ('friday','Jum`at','hari Jum`at',NULL,NULL,NULL);"));
         kamus.OpenAll();
         ASSERT_TRUE(kamus.Connected());
     }
@@ -111,6 +112,20 @@ TEST_F(ArtiTest, EscapeGivesTheStoredEnglishWord)
               QVariant(qint64(0)));
 }
 
+TEST_F(ArtiTest, MeaningsAreShownWithTheApostropheTheBacktickStandsFor)
+{
+    ui.meaningAnswers << QStringLiteral("hari Jum'at\t1");
+    EXPECT_EQ(kamus.Arti(QStringLiteral("Friday")), QStringLiteral("Hari Jum'at "));
+    EXPECT_EQ(ui.meaningLists.value(0),
+              (QStringList{QStringLiteral("Jum'at"), QStringLiteral("hari Jum'at")}));
+    kamus.m_UseStatistic(true);
+    EXPECT_EQ(kamus.Arti(QStringLiteral("friday")), QStringLiteral("hari Jum'at "));
+    // What is stored stays as it is.
+    EXPECT_EQ(Value(QStringLiteral("SELECT Indo2 || Stat2 FROM [indo-data] WHERE "
+                                   "English='friday'")),
+              QVariant(QStringLiteral("hari Jum`at1")));
+}
+
 TEST_F(ArtiTest, StopGivesTheEmptyText)
 {
     ui.meaningAnswers << ScriptedUi::kStop;
@@ -175,7 +190,8 @@ TEST_F(ArtiTest, LearningAddsRejectsCancelsAndStops)
     EXPECT_EQ(Value(QStringLiteral("SELECT Stat1 FROM [indo-data] WHERE English='isn`t'")),
               QVariant(qint64(0)));
     // Found from now on, apostrophe and all.
-    EXPECT_EQ(kamus.Arti(QStringLiteral("isn't")), QStringLiteral("bukan `kan "));
+    // Shown with the apostrophe that the stored backtick stands for.
+    EXPECT_EQ(kamus.Arti(QStringLiteral("isn't")), QStringLiteral("bukan 'kan "));
 
     EXPECT_EQ(kamus.Arti(QStringLiteral("km")), QString());
     EXPECT_EQ(kamus.Arti(QStringLiteral("km")), QStringLiteral("km"));

@@ -9,7 +9,11 @@
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <sys/file.h>
 
 namespace tembusa {
 namespace {
@@ -221,6 +225,31 @@ TEST_F(TranslateTest, SelKalimatSelectsTheSourceOfEveryCaretPosition)
     source = {};
     engine->SelKalimat(qint32(result.size()));
     EXPECT_EQ(source.selStart, -1);
+}
+
+TEST_F(TranslateTest, AConcurrentRunWritesTheNextLogAndLeavesTheFirstWhole)
+{
+    folder.Write(QStringLiteral("$$0001.LOG"), QByteArray("another run's partial result\n"));
+    QFile held(folder.file(QStringLiteral("$$0001.LOG")));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(flock(held.handle(), LOCK_EX | LOCK_NB), 0);
+
+    auto engine = Engine();
+    ui.onProcessEvents = [&] {
+        if (target.loaded.isEmpty() && folder.Read(QStringLiteral("$$0002.LOG")).size() > 0)
+            engine->StopTranslate();
+    };
+    EXPECT_EQ(engine->Translate(QStringLiteral("One.\nTwo.\nThree.")), QStringLiteral("Satu. \n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("$$0001.LOG")),
+              QByteArray("another run's partial result\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("$$0002.LOG")), QByteArray("Satu. \n"));
+    EXPECT_EQ(target.loaded, QStringList{folder.file(QStringLiteral("$$0002.LOG"))});
+
+    // Once the other run is done, its log is the one written again.
+    held.close();
+    ui.onProcessEvents = nullptr;
+    engine->Translate(QStringLiteral("One.\n"));
+    EXPECT_EQ(folder.Read(QStringLiteral("$$0001.LOG")), QByteArray("Satu. \n"));
 }
 
 TEST_F(TranslateTest, NoLogFolderDoesNotStopTheRun)
