@@ -8,6 +8,7 @@
 
 #include "dictionary/Connect.h"
 #include "dictionary/Schema.h"
+#include "platform/BackupName.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,15 +30,6 @@ void PrintResult(const QString& line)
 QString TargetPath(const ParsedArgs& parsed)
 {
     return parsed.values.value(QStringLiteral("--db"), DictionaryPath());
-}
-
-// A name beside path that no file has yet: path.bak, path.bak.1, ...
-QString FreeBackupName(const QString& path)
-{
-    QString name = path + QStringLiteral(".bak");
-    for (int n = 1; QFileInfo::exists(name); ++n)
-        name = path + QStringLiteral(".bak.") + QString::number(n);
-    return name;
 }
 
 struct BuildSource

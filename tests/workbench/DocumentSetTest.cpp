@@ -17,11 +17,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 using namespace rumbela;
 using rumbela::test::FakeDesktop;
@@ -328,18 +330,179 @@ private Q_SLOTS:
         QCOMPARE(m_Desktop->Asked(), 0);
     }
 
-    void firstSaveKeepsTheOpenedFileAsBackup()
+    void savingNeverReplacesABackup()
     {
         const QString path = WriteFile(QStringLiteral("story.txt"), "The English source.");
+        const QString bak = path + QStringLiteral(".bak");
         Docs().OpenFile(path);
-        // Saving before translating would otherwise leave nothing of the source.
-        Docs().SaveFile();
-        QCOMPARE(ReadFile(path), QByteArray());
         Docs().Current()->tgt()->Text(QStringLiteral("Sumber bahasa Inggris."));
-        Docs().SaveFile();
+        Docs().SaveAllDocs();
         QCOMPARE(ReadFile(path), QByteArray("Sumber bahasa Inggris."));
-        QCOMPARE(ReadFile(path + QStringLiteral(".bak")), QByteArray("The English source."));
+        QCOMPARE(ReadFile(bak), QByteArray("The English source."));
+        QCOMPARE(m_Frame->statusBar()->currentMessage(),
+                 QStringLiteral("Saved the translation to %1; the earlier file is kept as "
+                                "story.txt.bak.")
+                     .arg(path));
+
+        // Closed and opened again, the document shows the translation as its
+        // source and has no translation: Save All asks, and No keeps all.
+        Docs().CloseDoc();
+        Docs().OpenFile(path);
+        Docs().SaveAllDocs();
+        QCOMPARE(m_Desktop->questions,
+                 QStringList{QStringLiteral("(No) Save Document|The translation is empty, and ") +
+                             path +
+                             QStringLiteral(" is not.\nDo you want to replace the file with an "
+                                            "empty one?")});
+        QCOMPARE(ReadFile(path), QByteArray("Sumber bahasa Inggris."));
+        QVERIFY(!QFile::exists(bak + QStringLiteral(".1")));
+
+        // A save of this window keeps the file's content under the next name;
+        // its later saves add no more backups.
+        Docs().Current()->tgt()->Text(QStringLiteral("Lagi."));
+        Docs().SaveFile();
+        Docs().Current()->tgt()->Text(QStringLiteral("Lagi dan lagi."));
+        Docs().SaveFile();
+        QCOMPARE(ReadFile(path), QByteArray("Lagi dan lagi."));
+        QCOMPARE(ReadFile(bak), QByteArray("The English source."));
+        QCOMPARE(ReadFile(bak + QStringLiteral(".1")), QByteArray("Sumber bahasa Inggris."));
+        QVERIFY(!QFile::exists(bak + QStringLiteral(".2")));
         QCOMPARE(m_Desktop->criticals, QStringList());
+    }
+
+    void emptyTranslationReplacesAFileOnlyWhenTheUserAgrees_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("non-empty file, No")
+            << QByteArray("text") << false << true << QByteArray("text");
+        QTest::newRow("non-empty file, Yes") << QByteArray("text") << true << true << QByteArray();
+        QTest::newRow("empty file: nothing to lose")
+            << QByteArray() << false << false << QByteArray();
+    }
+    void emptyTranslationReplacesAFileOnlyWhenTheUserAgrees()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, answer);
+        QFETCH(bool, asked);
+        QFETCH(QByteArray, saved);
+        const QString path = WriteFile(QStringLiteral("e.txt"), content);
+        Docs().OpenFile(path);
+        Docs().Current()->Src()->insertPlainText(QStringLiteral(" edited"));
+        m_Desktop->yesNoAnswers = {answer};
+        Docs().SaveFile();
+        QCOMPARE(m_Desktop->questions.size(), asked ? 1 : 0);
+        QCOMPARE(ReadFile(path), saved);
+        // Only a save that happened unmarks the document and keeps a backup.
+        const bool written = !asked || answer;
+        QCOMPARE(Docs().Current()->Changed(), !written);
+        QCOMPARE(QFile::exists(path + QStringLiteral(".bak")), written);
+    }
+
+    void editsAndTranslationsMarkTheDocumentUntilSaved()
+    {
+        const QString path = WriteFile(QStringLiteral("m.txt"), "Source.");
+        Docs().OpenFile(path);
+        frmDoc* doc = Docs().Current();
+        const auto image = [this] {
+            return m_Frame->tb()->tabIcon(0).pixmap(16, 16).toImage();
+        };
+        const QImage unchanged = image();
+        QVERIFY(!doc->Changed());
+        QVERIFY(!doc->Window()->isWindowModified());
+
+        QTest::keyClicks(doc->tgt(), QStringLiteral("Sumber."));
+        QVERIFY(doc->Changed());
+        QVERIFY(doc->Window()->isWindowModified());
+        QVERIFY(doc->windowTitle().endsWith(QStringLiteral("[*]")));
+        QVERIFY(image() != unchanged);
+
+        Docs().SaveFile();
+        QVERIFY(!doc->Changed());
+        QVERIFY(!doc->Window()->isWindowModified());
+        QCOMPARE(image(), unchanged);
+
+        // Undo back to the saved text still leaves a change since the save.
+        QTest::keyClicks(doc->Src(), QStringLiteral("x"));
+        QVERIFY(doc->Changed());
+        doc->Src()->undo();
+        QVERIFY(doc->Changed());
+        // A reload of an edited source asks first; No keeps the edit.
+        m_Frame->ButtonClick(QStringLiteral("reload"));
+        QCOMPARE(m_Desktop->questions.size(), 1);
+        QVERIFY(m_Desktop->questions[0].startsWith(QStringLiteral("(No) Reload|")));
+    }
+
+    void closingAChangedDocumentAsks_data()
+    {
+        using Choice = Desktop::SaveChoice;
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<Choice>("choice");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<int>("tabsLeft");
+        // How, and the tabs left when it closes what it closes.
+        const std::pair<const char*, int> ways[] = {{"close button", 1}, {"window close", 1},
+                                                    {"Ctrl+W", 1},       {"Close All", 0},
+                                                    {"frame close", 0},  {"Exit", 2}};
+        for (const auto& [how, left] : ways) {
+            const QString name = QString::fromLatin1(how);
+            QTest::newRow(qPrintable(name + QStringLiteral(", Save")))
+                << name << Choice::Save << true << QByteArray("terjemahan") << left;
+            QTest::newRow(qPrintable(name + QStringLiteral(", Discard")))
+                << name << Choice::Discard << true << QByteArray("text") << left;
+            QTest::newRow(qPrintable(name + QStringLiteral(", Cancel")))
+                << name << Choice::Cancel << false << QByteArray("text") << 2;
+        }
+    }
+    void closingAChangedDocumentAsks()
+    {
+        QFETCH(QString, how);
+        QFETCH(Desktop::SaveChoice, choice);
+        QFETCH(bool, closed);
+        QFETCH(QByteArray, saved);
+        QFETCH(int, tabsLeft);
+        const QString path = WriteFile(QStringLiteral("c.txt"), "text");
+        Docs().FileNew(); // unchanged: never asked about
+        Docs().OpenFile(path);
+        frmDoc* doc = Docs().Current();
+        QTest::keyClicks(doc->tgt(), QStringLiteral("terjemahan"));
+        m_Desktop->saveChoices = {choice};
+
+        if (how == QStringLiteral("close button"))
+            m_Frame->Button(QStringLiteral("close"))->trigger();
+        else if (how == QStringLiteral("window close"))
+            doc->Window()->close();
+        else if (how == QStringLiteral("Ctrl+W"))
+            QTest::keyClick(doc->tgt(), Qt::Key_W, Qt::ControlModifier);
+        else if (how == QStringLiteral("Close All"))
+            m_Frame->findChild<QAction*>(QStringLiteral("mnCloseAll"))->trigger();
+        else if (how == QStringLiteral("frame close"))
+            m_Frame->close();
+        else
+            m_Frame->findChild<QAction*>(QStringLiteral("mnExit"))->trigger();
+
+        QCOMPARE(m_Desktop->saveQuestions,
+                 QStringList{QStringLiteral("Rumbela|Save changes to c.txt?")});
+        QCOMPARE(ReadFile(path), saved);
+        // Exit ends the program without closing the windows first.
+        if (how == QStringLiteral("Exit"))
+            QCOMPARE(m_Desktop->endProgramCalls, closed ? 1 : 0);
+        QTRY_COMPARE(m_Frame->tb()->count(), tabsLeft);
+    }
+
+    void saveCancelledInTheQuestionKeepsTheDocumentOpen()
+    {
+        Docs().FileNew();
+        QTest::keyClicks(Docs().Current()->Src(), QStringLiteral("typed"));
+        m_Desktop->saveChoices = {Desktop::SaveChoice::Save};
+        // The save dialog is cancelled: nothing was saved, so nothing closes.
+        QVERIFY(!Docs().CloseAllDocs());
+        QCOMPARE(m_Desktop->saveDialogs.size(), 1);
+        QCOMPARE(m_Frame->tb()->count(), 1);
+        QVERIFY(Docs().Current()->Changed());
     }
 
     void saveAllAsksForUntitledDocuments()

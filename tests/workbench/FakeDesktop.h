@@ -19,6 +19,18 @@ public:
         return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
     }
 
+    // Recorded with the questions, marked as asked with No as the default.
+    bool AskYesNoDefaultNo(QWidget* owner, const QString& title, const QString& text) override
+    {
+        return AskYesNo(owner, QStringLiteral("(No) ") + title, text);
+    }
+
+    SaveChoice AskSaveChanges(QWidget*, const QString& title, const QString& text) override
+    {
+        saveQuestions.append(title + QLatin1Char('|') + text);
+        return saveChoices.isEmpty() ? SaveChoice::Cancel : saveChoices.takeFirst();
+    }
+
     void ShowCritical(QWidget*, const QString& title, const QString& text) override
     {
         criticals.append(title + QLatin1Char('|') + text);
@@ -29,15 +41,19 @@ public:
         messages.append(title + QLatin1Char('|') + text);
     }
 
-    QString OpenFileName(QWidget*, const QString& title, const QString& filter) override
+    QString OpenFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& start) override
     {
         openDialogs.append(title + QLatin1Char('|') + filter);
+        dialogStarts.append(start);
         return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
     }
 
-    QString SaveFileName(QWidget*, const QString& title, const QString& filter) override
+    QString SaveFileName(QWidget*, const QString& title, const QString& filter,
+                         const QString& start) override
     {
         saveDialogs.append(title + QLatin1Char('|') + filter);
+        dialogStarts.append(start);
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
 
@@ -46,20 +62,23 @@ public:
     // Everything asked so far, for checks that nothing was.
     int Asked() const
     {
-        return int(questions.size() + criticals.size() + messages.size() + openDialogs.size() +
-                   saveDialogs.size()) +
+        return int(questions.size() + saveQuestions.size() + criticals.size() + messages.size() +
+                   openDialogs.size() + saveDialogs.size()) +
                endProgramCalls;
     }
 
     QList<bool> yesNoAnswers;
+    QList<SaveChoice> saveChoices;
     QStringList openAnswers;
     QStringList saveAnswers;
 
-    QStringList questions;   // title|text
-    QStringList criticals;   // title|text
-    QStringList messages;    // title|text
-    QStringList openDialogs; // title|filter
-    QStringList saveDialogs; // title|filter
+    QStringList questions;     // title|text; "(No) title" when No is the default
+    QStringList saveQuestions; // title|text
+    QStringList criticals;     // title|text
+    QStringList messages;      // title|text
+    QStringList openDialogs;   // title|filter
+    QStringList saveDialogs;   // title|filter
+    QStringList dialogStarts;  // the start folder or path of each dialog
     int endProgramCalls = 0;
 };
 

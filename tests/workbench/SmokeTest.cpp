@@ -107,8 +107,8 @@ private Q_SLOTS:
             if (!action->isSeparator() && action->isEnabled())
                 enabled.append(action->data().toString());
         }
-        QCOMPARE(enabled, (QStringList{"new", "open", "undo", "redo", "cut", "copy", "paste",
-                                       "prop", "help"}));
+        QCOMPARE(enabled,
+                 (QStringList{"new", "open", "undo", "redo", "cut", "copy", "paste", "help"}));
     }
 
     void macroToolbarHasElevenButtons()

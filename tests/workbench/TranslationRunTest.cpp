@@ -141,9 +141,7 @@ private Q_SLOTS:
         QCOMPARE(doc->tgt()->Text(), result);
         QCOMPARE(m_Frame->lblStatus()->text(), QStringLiteral("Finish."));
         QVERIFY(!m_Frame->ProgressBar1()->isVisible());
-        // A finished run leaves "start" off until "stop" is pressed.
-        QVERIFY(!StartEnabled());
-        QVERIFY(StopEnabled());
+        QVERIFY(doc->Changed());
         QVERIFY(m_Desktop->criticals.isEmpty());
         QVERIFY(m_Ui->errorBoxes.isEmpty());
 
@@ -162,10 +160,67 @@ private Q_SLOTS:
                      m_Db, QStringLiteral("SELECT group_concat(English, ',') FROM [indo-unknown]")),
                  QVariant(QStringLiteral("xyzzy,Plugh")));
         QVERIFY(!m_Frame->ProgressBar1()->isVisible());
+    }
 
-        Press("stop");
+    void runButtonsAfterEveryKindOfEnd_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("dictionary");
+        QTest::addColumn<QString>("answer");
+        const QString choice = QStringLiteral("baca\t1");
+        QTest::newRow("finished") << QStringLiteral("finished") << true << choice;
+        QTest::newRow("stopped in the meaning choice")
+            << QStringLiteral("stop") << true << tembusa::ScriptedUi::kStop;
+        QTest::newRow("stop button") << QStringLiteral("button") << true << choice;
+        QTest::newRow("no dictionary") << QStringLiteral("nodb") << false << QString();
+        QTest::newRow("no document") << QStringLiteral("nodoc") << true << QString();
+    }
+    void runButtonsAfterEveryKindOfEnd()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, dictionary);
+        QFETCH(QString, answer);
+        if (dictionary)
+            CreateKamus();
+        frmDoc* doc = OpenText(QStringLiteral("read.txt"), QStringLiteral("read. read. read."));
+        m_Ui->meaningAnswers = QStringList{answer};
+        if (end == QStringLiteral("button")) {
+            m_During = [this](int processed) {
+                if (processed == 2)
+                    Press("stop");
+            };
+        }
+        if (end == QStringLiteral("nodoc")) {
+            Docs().CloseDoc();
+            // Nothing to translate: "start" is off, and a start is refused.
+            QVERIFY(!StartEnabled());
+            m_Frame->Run().StartTranslation();
+            QCOMPARE(m_Desktop->messages,
+                     QStringList{QStringLiteral("Rumbela|There is no document to translate.")});
+        } else {
+            Press("start");
+            if (end == QStringLiteral("finished"))
+                QVERIFY(!doc->tgt()->Text().isEmpty());
+        }
+        QCOMPARE(StartEnabled(), end != QStringLiteral("nodoc"));
+        QVERIFY(!StopEnabled());
+        // A document opened afterwards does not bring "stop" back.
+        OpenText(QStringLiteral("other.txt"), QStringLiteral("Hello."));
         QVERIFY(StartEnabled());
         QVERIFY(!StopEnabled());
+    }
+
+    void anotherRunCanBeUndoneInTheTargetPane()
+    {
+        CreateKamus();
+        frmDoc* doc = OpenText(QStringLiteral("story.txt"), QStringLiteral("Hello world."));
+        Press("start");
+        QTest::keyClicks(doc->tgt(), QStringLiteral(" Diperiksa."));
+        const QString edited = doc->tgt()->Text();
+        Press("start");
+        QCOMPARE(doc->tgt()->Text(), QStringLiteral("Halo dunia. "));
+        doc->tgt()->undo();
+        QCOMPARE(doc->tgt()->Text(), edited);
     }
 
     void parserViewLeavesTheTranslationsTablesAlone()
@@ -309,20 +364,6 @@ private Q_SLOTS:
         QCOMPARE(doc->tgt()->Text(), QStringLiteral("earlier"));
     }
 
-    void startWithNoDocumentOpenSaysSo()
-    {
-        CreateKamus();
-        OpenText(QStringLiteral("story.txt"), QStringLiteral("Hello."));
-        Docs().CloseDoc();
-        QVERIFY(StartEnabled());
-        Press("start");
-        QCOMPARE(m_Desktop->messages,
-                 QStringList{QStringLiteral("Rumbela|There is no document to translate.")});
-        // As after any failed start: only "stop" brings "start" back.
-        QVERIFY(!StartEnabled());
-        QVERIFY(StopEnabled());
-    }
-
     void unknownWordsThatCannotBeStoredStayListed()
     {
         // The engine of the first start finds no dictionary.
@@ -464,9 +505,41 @@ private Q_SLOTS:
             if (processed == 5)
                 m_Frame->close();
         };
+        m_Desktop->saveChoices = {Desktop::SaveChoice::Discard};
         Press("start");
         QVERIFY(m_Processed < 20);
-        QCOMPARE(m_Frame->tb()->count(), 0);
+        // The close follows once the run has ended, and asks about the
+        // partial translation.
+        QTRY_COMPARE(m_Frame->tb()->count(), 0);
+        QCOMPARE(m_Desktop->saveQuestions,
+                 QStringList{QStringLiteral("Rumbela|Save changes to long.txt?")});
+        QVERIFY(!m_Frame->isVisible());
+    }
+
+    void exitDuringARunStopsItThenAsks()
+    {
+        CreateKamus();
+        QString text;
+        for (int i = 0; i < 50; ++i)
+            text += QStringLiteral("Hello world. ");
+        frmDoc* doc = OpenText(QStringLiteral("long.txt"), text);
+        int askedDuringRun = -1;
+        m_During = [&](int processed) {
+            if (processed != 5)
+                return;
+            m_Frame->findChild<QAction*>(QStringLiteral("mnExit"))->trigger();
+            askedDuringRun = m_Desktop->Asked();
+        };
+        m_Desktop->saveChoices = {Desktop::SaveChoice::Cancel};
+        Press("start");
+        QCOMPARE(askedDuringRun, 0);
+        QVERIFY(m_Processed < 20);
+        // The partial translation is in the pane and the question is about it.
+        QTRY_COMPARE(m_Desktop->saveQuestions,
+                     QStringList{QStringLiteral("Rumbela|Save changes to long.txt?")});
+        QVERIFY(!doc->tgt()->Text().isEmpty());
+        QCOMPARE(m_Desktop->endProgramCalls, 0);
+        QVERIFY(StartEnabled());
     }
 };
 

@@ -25,6 +25,27 @@ bool QtDesktop::AskYesNo(QWidget* owner, const QString& title, const QString& te
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtDesktop::AskYesNoDefaultNo(QWidget* owner, const QString& title, const QString& text)
+{
+    return QMessageBox::question(owner, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+Desktop::SaveChoice QtDesktop::AskSaveChanges(QWidget* owner, const QString& title,
+                                              const QString& text)
+{
+    switch (QMessageBox::warning(owner, title, text,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 void QtDesktop::ShowCritical(QWidget* owner, const QString& title, const QString& text)
 {
     QMessageBox::critical(owner, title, text);
@@ -36,14 +57,16 @@ void QtDesktop::ShowMessage(QWidget* owner, const QString& title, const QString&
     box.exec();
 }
 
-QString QtDesktop::OpenFileName(QWidget* owner, const QString& title, const QString& filter)
+QString QtDesktop::OpenFileName(QWidget* owner, const QString& title, const QString& filter,
+                                const QString& start)
 {
-    return QFileDialog::getOpenFileName(owner, title, QString(), filter);
+    return QFileDialog::getOpenFileName(owner, title, start, filter);
 }
 
-QString QtDesktop::SaveFileName(QWidget* owner, const QString& title, const QString& filter)
+QString QtDesktop::SaveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                const QString& start)
 {
-    return QFileDialog::getSaveFileName(owner, title, QString(), filter, nullptr,
+    return QFileDialog::getSaveFileName(owner, title, start, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

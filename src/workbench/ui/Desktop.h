@@ -18,6 +18,18 @@ public:
     // A Yes/No box with the question icon; true for Yes.
     virtual bool AskYesNo(QWidget* owner, const QString& title, const QString& text) = 0;
 
+    // The same box with No as its default button, for a question whose Yes
+    // gives up something: Enter keeps it.
+    virtual bool AskYesNoDefaultNo(QWidget* owner, const QString& title, const QString& text) = 0;
+
+    // The answers of the box asked before something changed is closed.
+    enum class SaveChoice { Save, Discard, Cancel };
+
+    // A Save / Discard / Cancel box with the warning icon; Save is the
+    // default and Escape cancels.
+    virtual SaveChoice AskSaveChanges(QWidget* owner, const QString& title,
+                                      const QString& text) = 0;
+
     // An OK box with the critical (stop) icon.
     virtual void ShowCritical(QWidget* owner, const QString& title, const QString& text) = 0;
 
@@ -25,10 +37,14 @@ public:
     virtual void ShowMessage(QWidget* owner, const QString& title, const QString& text) = 0;
 
     // The open and save dialogs: the chosen path, or empty text on cancel.
-    // filter is a dialog filter ("Text Files (*.txt);;..."). The save dialog
-    // asks nothing about existing files; the caller does.
-    virtual QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
-    virtual QString SaveFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    // filter is a dialog filter ("Text Files (*.txt);;..."); start is the
+    // folder the dialog shows first, or a path whose folder it shows with
+    // its name proposed. The save dialog asks nothing about existing files;
+    // the caller does.
+    virtual QString OpenFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const QString& start) = 0;
+    virtual QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const QString& start) = 0;
 
     // Ends the process at once: no window is closed, nothing saved or asked.
     virtual void EndProgram() = 0;
@@ -39,10 +55,14 @@ class QtDesktop : public Desktop
 {
 public:
     bool AskYesNo(QWidget* owner, const QString& title, const QString& text) override;
+    bool AskYesNoDefaultNo(QWidget* owner, const QString& title, const QString& text) override;
+    SaveChoice AskSaveChanges(QWidget* owner, const QString& title, const QString& text) override;
     void ShowCritical(QWidget* owner, const QString& title, const QString& text) override;
     void ShowMessage(QWidget* owner, const QString& title, const QString& text) override;
-    QString OpenFileName(QWidget* owner, const QString& title, const QString& filter) override;
-    QString SaveFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    QString OpenFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const QString& start) override;
+    QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const QString& start) override;
     void EndProgram() override;
 };
 

@@ -28,6 +28,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace rumbela {
 
@@ -80,11 +81,15 @@ constexpr ToolButton kButtons[] = {
     {"help", "Help", false},
 };
 
-// The buttons a document's activation enables, in order; they start disabled.
-constexpr const char* kDocButtons[] = {
-    "start",  "view",     "close",    "save",  "saveas", "saveall", "reload",  "delete", "print",
-    "find",   "findnext", "findprev", "tabl",  "tabr",   "cblock",  "ublock",  "tbmark", "nbmark",
-    "pbmark", "cbmark",   "nline",    "pline", "ctag",   "tilehor", "tilever", "cascade"};
+// The buttons that work on the open documents; disabled while there is none.
+constexpr const char* kDocButtons[] = {"view",    "close",   "save",   "saveas",   "saveall",
+                                       "reload",  "print",   "find",   "findnext", "findprev",
+                                       "tilehor", "tilever", "cascade"};
+
+// Keys with no command behind them: shown, but always disabled.
+constexpr const char* kInertButtons[] = {"delete", "prop",   "tabl",   "tabr",   "cblock",
+                                         "ublock", "tbmark", "nbmark", "pbmark", "cbmark",
+                                         "pline",  "nline",  "ctag"};
 
 // Layout values of the status strip, in pixels (twips / 15).
 constexpr int kStatusStripHeight = 35;              // 525
@@ -130,6 +135,8 @@ MDIForm1::MDIForm1(Desktop& desktop, QWidget* parent)
     CreateStatusBar();
     CreateDockWindows();
     m_Run = new TranslationRun(*this, desktop);
+    connect(m_Run, &TranslationRun::Ended, this, &MDIForm1::RunEnded);
+    UpdateActions();
     StartUp();
 }
 
@@ -166,17 +173,24 @@ void MDIForm1::SetButtonAction(const QString& key, std::function<void()> action)
 
 void MDIForm1::EnableStart()
 {
-    if (m_Run && m_Run->Running())
-        return;
-    m_Buttons.value(QStringLiteral("start"))->setEnabled(true);
+    UpdateActions();
 }
 
 void MDIForm1::EnableDocButtons()
 {
-    if (m_Buttons.value(QStringLiteral("close"))->isEnabled())
-        return;
+    UpdateActions();
+}
+
+void MDIForm1::UpdateActions()
+{
+    const bool anyOpen = m_Docs && m_Docs->AnyOpen();
+    const bool running = m_Run && m_Run->Stoppable();
     for (const char* key : kDocButtons)
-        m_Buttons.value(QString::fromLatin1(key))->setEnabled(true);
+        m_Buttons.value(QString::fromLatin1(key))->setEnabled(anyOpen);
+    for (const char* key : kInertButtons)
+        m_Buttons.value(QString::fromLatin1(key))->setEnabled(false);
+    m_Buttons.value(QStringLiteral("start"))->setEnabled(anyOpen && !running);
+    m_Buttons.value(QStringLiteral("stop"))->setEnabled(running);
 }
 
 void MDIForm1::Arrange(int code)
@@ -209,7 +223,16 @@ void MDIForm1::Arrange(int code)
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
-    m_MdiArea->closeAllSubWindows();
+    if (m_Run && m_Run->Running()) {
+        event->ignore();
+        m_PendingEnd = PendingEnd::Close;
+        m_Run->StopTranslation();
+        return;
+    }
+    if (!m_Docs->CloseAllDocs()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 
@@ -235,9 +258,11 @@ void MDIForm1::CreateActions()
         action->setToolTip(QString::fromLatin1(button.toolTip));
         m_Buttons.insert(key, action);
     }
-    for (const char* key : kDocButtons)
-        m_Buttons.value(QString::fromLatin1(key))->setEnabled(false);
-    m_Buttons.value(QStringLiteral("stop"))->setEnabled(false);
+    // A button, or a menu item sharing its action, runs the key's action.
+    for (QAction* action : std::as_const(m_Buttons)) {
+        const QString key = action->data().toString();
+        connect(action, &QAction::triggered, this, [this, key] { ButtonClick(key); });
+    }
 
     ModMDI* docs = m_Docs.get();
     SetButtonAction(QStringLiteral("new"), [docs] { docs->FileNew(); });
@@ -368,8 +393,6 @@ void MDIForm1::CreateToolBars()
         if (button.separatorAfter)
             m_tBar->addSeparator();
     }
-    connect(m_tBar, &QToolBar::actionTriggered, this,
-            [this](QAction* action) { ButtonClick(action->data().toString()); });
 
     addToolBarBreak();
     m_tbMacro = addToolBar(QStringLiteral("Macro"));
@@ -514,7 +537,26 @@ void MDIForm1::DisplayLogWindow(bool checked)
 
 void MDIForm1::Exit()
 {
+    // Exit inside a run would end the program under the running engine:
+    // stop it, and exit once it has ended.
+    if (m_Run->Running()) {
+        m_PendingEnd = PendingEnd::Exit;
+        m_Run->StopTranslation();
+        return;
+    }
+    if (!m_Docs->ConfirmCloseAll())
+        return;
     m_Desktop.EndProgram();
+}
+
+void MDIForm1::RunEnded()
+{
+    const PendingEnd pending = std::exchange(m_PendingEnd, PendingEnd::None);
+    // From the event loop, once the run's own calls have returned.
+    if (pending == PendingEnd::Exit)
+        QMetaObject::invokeMethod(this, &MDIForm1::Exit, Qt::QueuedConnection);
+    else if (pending == PendingEnd::Close)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void MDIForm1::LayoutStatusStrip()

@@ -72,16 +72,23 @@ public:
     // translation is in progress.
     void EnableStart();
 
-    // Enables the document group of tBar unless "close" is on already; no
-    // step disables the group again.
+    // Enables the document group of tBar: a document was activated.
     void EnableDocButtons();
+
+    // Sets every command's enabled state from the documents and the run:
+    // the document group while a document is open, "start" while one is
+    // open and no run is on, "stop" while a run is on; keys that have no
+    // command stay disabled.
+    void UpdateActions();
 
     // The arrange operation: cascade 0, tile horizontally 1, tile
     // vertically 2, arrange the minimised windows' icons 3.
     void Arrange(int code);
 
 protected:
-    // Closes every document window through its own closing, without asking.
+    // Asks about every changed document (Cancel keeps the frame open), then
+    // closes the document windows. During a run the run is stopped first
+    // and the close follows when it has ended.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -101,6 +108,7 @@ private:
     void FillWindowList();
     void DisplayLogWindow(bool checked);
     void Exit();
+    void RunEnded();
     void LayoutStatusStrip();
 
     Desktop& m_Desktop;
@@ -125,6 +133,10 @@ private:
     QAction* m_mnStat = nullptr;
     QAction* m_DisplayLog = nullptr;
     QMenu* m_WindowList = nullptr;
+
+    // Exit or a close asked for during a run, done once the run has ended.
+    enum class PendingEnd { None, Close, Exit };
+    PendingEnd m_PendingEnd = PendingEnd::None;
 };
 
 } // namespace rumbela

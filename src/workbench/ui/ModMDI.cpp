@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/ui/ModMDI.h"
 
+#include "platform/BackupName.h"
 #include "workbench/FilePaths.h"
 #include "workbench/ui/Desktop.h"
 #include "workbench/ui/MDIForm1.h"
@@ -15,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTabBar>
 
 namespace rumbela {
@@ -22,6 +24,7 @@ namespace rumbela {
 namespace {
 
 const QString kRecentFile = QStringLiteral("recent.rct");
+const QString kTitle = QStringLiteral("Rumbela");
 
 // "Path/File access error": a document file could not be read or written.
 constexpr qint32 kFileAccessError = 75;
@@ -101,6 +104,7 @@ void ModMDI::OpenFile(const QString& path)
     QString error;
     if (QFileInfo::exists(path) && !doc->Src()->LoadTextFile(path, error))
         ReportError(kFileAccessError, error);
+    doc->SourceEdited(false);
     doc->Window()->show();
     ActivateDoc(slot);
 }
@@ -108,7 +112,7 @@ void ModMDI::OpenFile(const QString& path)
 void ModMDI::OpenCommand()
 {
     const QString path = m_Desktop.OpenFileName(&m_Frame, QStringLiteral("Open a document..."),
-                                                DialogFilter(m_FileFilter));
+                                                DialogFilter(m_FileFilter), DialogFolder());
     if (path.isEmpty())
         return;
     OpenFile(path);
@@ -117,18 +121,72 @@ void ModMDI::OpenCommand()
 
 void ModMDI::ReloadDoc()
 {
-    frmDoc* doc = Current();
+    const QPointer<frmDoc> doc = Current();
     if (!doc || !doc->IsFile())
         return;
+    if (doc->SourceEdited()) {
+        const QString text = QStringLiteral("The source text of %1 has been edited.\n"
+                                            "Do you want to reload it from the file and lose "
+                                            "the edits?")
+                                 .arg(doc->Caption());
+        if (!m_Desktop.AskYesNoDefaultNo(&m_Frame, QStringLiteral("Reload"), text) || !doc)
+            return;
+    }
     QString error;
-    if (!doc->Src()->LoadTextFile(doc->Caption(), error))
+    if (!doc->Src()->LoadTextFile(doc->Caption(), error)) {
         ReportError(kFileAccessError, error);
+        return;
+    }
+    doc->SourceEdited(false);
 }
 
 void ModMDI::CloseDoc()
 {
     if (frmDoc* doc = Current())
         doc->Window()->close();
+}
+
+bool ModMDI::ConfirmClose(frmDoc& doc)
+{
+    if (!doc.Changed())
+        return true;
+    const QPointer<frmDoc> asked = &doc;
+    // The user sees the document the question is about.
+    ActivateDoc(doc.Slot());
+    const QString text = QStringLiteral("Save changes to %1?").arg(FileTitle(doc.Caption()));
+    switch (m_Desktop.AskSaveChanges(&m_Frame, kTitle, text)) {
+    case Desktop::SaveChoice::Save:
+        if (!asked)
+            return true;
+        ActivateDoc(asked->Slot());
+        SaveFile();
+        // A cancelled or failed save keeps the document open.
+        return !asked || !asked->Changed();
+    case Desktop::SaveChoice::Discard:
+        return true;
+    case Desktop::SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool ModMDI::ConfirmCloseAll()
+{
+    for (int slot = 1; slot <= m_Slots.Count(); ++slot) {
+        frmDoc* doc = Document(qint16(slot));
+        if (doc && !ConfirmClose(*doc))
+            return false;
+    }
+    return true;
+}
+
+bool ModMDI::AnyOpen() const
+{
+    for (int slot = 1; slot <= m_Slots.Count(); ++slot) {
+        if (Document(qint16(slot)))
+            return true;
+    }
+    return false;
 }
 
 void ModMDI::SaveFile()
@@ -143,13 +201,16 @@ void ModMDI::SaveFile()
         return;
     }
     // Save writes the translation over the file the document was opened
-    // from: its first save in this window keeps the earlier content as a
-    // backup, so the source text is never lost. A failed save keeps the
-    // document marked as it was.
-    if (!KeepBackup(*doc) || !WriteTarget(*doc, doc->Caption()))
+    // from: its first save in this window keeps the earlier content under a
+    // backup name no file has yet, so no text is ever lost. A failed save
+    // keeps the document marked as it was.
+    const QString path = doc->Caption();
+    QString backup;
+    if (!ConfirmEmptySave(doc, path) || !KeepBackup(*doc, path, backup) || !WriteTarget(*doc, path))
         return;
     doc->Changed(false);
     doc->DoAct();
+    ReportSaved(path, backup);
 }
 
 void ModMDI::SaveFileAs()
@@ -161,7 +222,7 @@ void ModMDI::SaveFileAs()
     for (;;) {
         path =
             m_Desktop.SaveFileName(&m_Frame, QStringLiteral("Save document... ") + doc->Caption(),
-                                   DialogFilter(m_FileFilter));
+                                   DialogFilter(m_FileFilter), ProposedName(*doc));
         if (path.isEmpty() || !doc)
             return;
         if (!FileExists(path))
@@ -171,10 +232,15 @@ void ModMDI::SaveFileAs()
         if (m_Desktop.AskYesNo(&m_Frame, QStringLiteral("Overwrite"), text))
             break;
     }
-    if (!doc || !WriteTarget(*doc, path))
+    if (!ConfirmEmptySave(doc, path) || !WriteTarget(*doc, path))
         return;
     doc->Caption(path);
+    // The user agreed to replace what was there: a later save here keeps no
+    // backup of this document's own output.
+    doc->BackupOf(path);
+    doc->Changed(false);
     UpdateRecentList(path);
+    ReportSaved(path, QString());
 }
 
 void ModMDI::SaveAllDocs()
@@ -189,14 +255,17 @@ void ModMDI::SaveAllDocs()
     ActivateDoc(remembered);
 }
 
-void ModMDI::CloseAllDocs()
+bool ModMDI::CloseAllDocs()
 {
+    if (!ConfirmCloseAll())
+        return false;
     m_Frame.setUpdatesEnabled(false);
     for (int slot = 1; slot <= m_Slots.Count(); ++slot) {
         if (frmDoc* doc = Document(qint16(slot)))
-            doc->Window()->close();
+            doc->CloseWithoutAsking();
     }
     m_Frame.setUpdatesEnabled(true);
+    return !AnyOpen();
 }
 
 void ModMDI::UpdateRecentList(const QString& path)
@@ -294,13 +363,36 @@ void ModMDI::RefreshRecentMenu()
         menu->menuAction()->setEnabled(any);
 }
 
-bool ModMDI::KeepBackup(frmDoc& doc)
+QString ModMDI::DialogFolder() const
 {
-    const QString path = doc.Caption();
-    if (doc.BackupKept() || !FileExists(path))
+    const frmDoc* doc = Current();
+    if (!doc || !doc->Caption().contains(QLatin1Char('/')))
+        return QString();
+    return QFileInfo(doc->Caption()).absolutePath();
+}
+
+QString ModMDI::ProposedName(const frmDoc& doc) const
+{
+    // An untitled document has no folder of its own: its name alone.
+    return doc.Caption().contains(QLatin1Char('/')) ? doc.Caption()
+                                                    : doc.Caption() + QStringLiteral(".txt");
+}
+
+bool ModMDI::ConfirmEmptySave(const QPointer<frmDoc>& doc, const QString& path)
+{
+    if (!doc || !doc->tgt()->Text().isEmpty() || QFileInfo(path).size() == 0)
+        return doc;
+    const QString text = QStringLiteral("The translation is empty, and %1 is not.\n"
+                                        "Do you want to replace the file with an empty one?")
+                             .arg(path);
+    return m_Desktop.AskYesNoDefaultNo(&m_Frame, QStringLiteral("Save Document"), text) && doc;
+}
+
+bool ModMDI::KeepBackup(frmDoc& doc, const QString& path, QString& backup)
+{
+    if (doc.BackupOf() == path || !FileExists(path))
         return true;
-    const QString backup = path + QStringLiteral(".bak");
-    QFile::remove(backup);
+    backup = tembusa::FreeBackupName(path);
     if (!QFile::copy(path, backup)) {
         ReportError(kFileAccessError,
                     QStringLiteral("Cannot keep a copy of %1 as %2, so the document was not "
@@ -308,8 +400,16 @@ bool ModMDI::KeepBackup(frmDoc& doc)
                         .arg(path, backup));
         return false;
     }
-    doc.BackupKept(true);
+    doc.BackupOf(path);
     return true;
+}
+
+void ModMDI::ReportSaved(const QString& path, const QString& backup)
+{
+    QString text = QStringLiteral("Saved the translation to %1").arg(path);
+    if (!backup.isEmpty())
+        text += QStringLiteral("; the earlier file is kept as %1").arg(FileTitle(backup));
+    m_Frame.statusBar()->showMessage(text + QLatin1Char('.'));
 }
 
 bool ModMDI::WriteTarget(frmDoc& doc, const QString& path)

@@ -60,13 +60,29 @@ public:
     void OpenCommand();
 
     // Reloads the current document's source pane from its file; nothing for
-    // an untitled document or when none is current.
+    // an untitled document or when none is current. A source edited since it
+    // was loaded is reloaded only after the user agrees.
     void ReloadDoc();
-    // Closes the current document window without asking.
+    // Closes the current document window; a changed one asks first.
     void CloseDoc();
 
+    // Asks "Save changes to ...?" for a changed document: true when it may
+    // close (saved, or the user chose Discard), false on Cancel or when the
+    // save did not happen. An unchanged document closes without a question.
+    bool ConfirmClose(frmDoc& doc);
+    // ConfirmClose for every open document in slot order; false at the
+    // first that may not close.
+    bool ConfirmCloseAll();
+
+    // Some document window is open.
+    bool AnyOpen() const;
+
     // Saves the current document's target pane to the path in its Caption;
-    // an untitled document goes through SaveFileAs.
+    // an untitled document goes through SaveFileAs. The window's first save
+    // to a path keeps the file's earlier content under a backup name no file
+    // has yet (path.bak, path.bak.1, ...); an empty translation replaces a
+    // non-empty file only when the user agrees. The status bar says what
+    // was written where.
     void SaveFile();
     // Asks for a path (and "Overwrite" for an existing file), saves the
     // current document's target pane there and makes it the Caption.
@@ -74,8 +90,9 @@ public:
     // Saves every open document in slot order, then reactivates the one
     // that was current.
     void SaveAllDocs();
-    // Closes every document window with painting of the frame locked.
-    void CloseAllDocs();
+    // Closes every document window with painting of the frame locked, after
+    // ConfirmCloseAll. False, and nothing closed, when the user cancelled.
+    bool CloseAllDocs();
 
     // Puts path first in the recent list, writes recent.rct and refreshes
     // the Recent Files menu.
@@ -98,7 +115,11 @@ private:
     frmDoc* FindOpenFile(const QString& path) const;
     void SubWindowActivated(QMdiSubWindow* window);
     void RefreshRecentMenu();
-    bool KeepBackup(frmDoc& doc);
+    QString DialogFolder() const;
+    QString ProposedName(const frmDoc& doc) const;
+    bool ConfirmEmptySave(const QPointer<frmDoc>& doc, const QString& path);
+    bool KeepBackup(frmDoc& doc, const QString& path, QString& backup);
+    void ReportSaved(const QString& path, const QString& backup);
     bool WriteTarget(frmDoc& doc, const QString& path);
     void ReportError(qint32 number, const QString& description);
 

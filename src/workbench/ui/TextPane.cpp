@@ -13,7 +13,13 @@
 
 namespace rumbela {
 
-TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {}
+TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent)
+{
+    connect(document(), &QTextDocument::modificationChanged, this, [this](bool modified) {
+        if (modified && !m_Setting)
+            Q_EMIT Edited();
+    });
+}
 
 bool TextPane::LoadTextFile(const QString& path, QString& error)
 {
@@ -46,7 +52,20 @@ QString TextPane::Text() const
 
 void TextPane::Text(const QString& value)
 {
+    m_Setting = true;
     setPlainText(value);
+    document()->setModified(false);
+    m_Setting = false;
+}
+
+void TextPane::ReplaceText(const QString& value)
+{
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(value);
+    cursor.endEditBlock();
+    setTextCursor(QTextCursor(document()));
 }
 
 qint32 TextPane::SelStart() const

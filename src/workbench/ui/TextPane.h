@@ -33,8 +33,13 @@ public:
     bool SaveFile(const QString& path, QString& error) const;
 
     // The plain text, line ends as line feeds, every character kept.
+    // Setting it (as a file load does) is not an edit: Edited stays quiet.
     QString Text() const;
     void Text(const QString& value);
+
+    // Replaces the whole text as one edit, so that Undo brings back what the
+    // pane held before.
+    void ReplaceText(const QString& value);
 
     // Start of the selection (the caret when nothing is selected). Setting
     // it moves the caret there and clears the selection; positions outside
@@ -53,11 +58,17 @@ Q_SIGNALS:
     // A click with the left mouse button, after the caret has moved.
     void Clicked();
 
+    // The text was edited (typed, pasted, replaced) for the first time since
+    // it was set or marked unmodified (document()->setModified(false)).
+    void Edited();
+
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     qint32 LastPosition() const;
+
+    bool m_Setting = false;
 };
 
 } // namespace rumbela

@@ -66,8 +66,8 @@ void TranslationRun::StartTranslation()
     // A second start would replace the engine under the running Translate.
     if (Running())
         return;
-    SetRunButtons(true);
     m_StopRequested = false;
+    SetRunButtons(true);
     try {
         Run();
     } catch (const tembusa::Error& error) {
@@ -77,17 +77,20 @@ void TranslationRun::StartTranslation()
     }
     m_Engine.reset();
     m_Doc = nullptr;
+    m_StopRequested = false;
+    m_Frame.UpdateActions();
+    Q_EMIT Ended();
 }
 
 void TranslationRun::StopTranslation()
 {
-    SetRunButtons(false);
     if (Running()) {
         m_StopRequested = true;
         m_Engine->StopTranslate();
     } else {
         Engine().StopTranslate();
     }
+    m_Frame.UpdateActions();
 }
 
 void TranslationRun::UseStatistic(bool checked)
@@ -101,7 +104,6 @@ void TranslationRun::Run()
     m_Engine = EngineHandle();
     if (!m_Engine->Connected()) {
         m_Desktop.ShowCritical(&m_Frame, kTitle, kNoDatabase);
-        SetRunButtons(false);
         return;
     }
     frmDoc* doc = RunDocument();
@@ -112,11 +114,11 @@ void TranslationRun::Run()
     HandControls(*m_Engine, *doc);
     const QString result = m_Engine->Translate(doc->Src()->Text());
     // m_Doc is cleared when the window closes during the run.
-    if (!m_Doc) {
-        SetRunButtons(false);
+    if (!m_Doc)
         return;
-    }
-    m_Doc->tgt()->Text(result);
+    // Undo brings back what the pane held before, edits included.
+    m_Doc->tgt()->ReplaceText(result);
+    m_Doc->Changed(true);
     m_Frame.Docs().ShowStatus(QStringLiteral("Finish."));
     // The engine hid the status text as it ended; "Finish." is meant to be read.
     if (m_Frame.picStatus()->isVisibleTo(&m_Frame))
@@ -144,6 +146,8 @@ frmDoc* TranslationRun::RunDocument()
 
 void TranslationRun::SetRunButtons(bool running)
 {
+    // The engine does not exist yet, so the run is not Running: the buttons
+    // show the start at once, and a second click cannot slip in.
     m_Frame.Button(QStringLiteral("start"))->setEnabled(!running);
     m_Frame.Button(QStringLiteral("stop"))->setEnabled(running);
 }

@@ -43,9 +43,14 @@ public:
     // returns.
     bool Running() const { return m_Engine != nullptr; }
 
-    // "start": translates the document of the selected tab. Leaves "start"
-    // disabled and "stop" enabled, except when the dictionary cannot be
-    // opened or the document closed during the run.
+    // A run is in progress and no stop has been asked for: "stop" is on and
+    // "start" off exactly while this holds.
+    bool Stoppable() const { return Running() && !m_StopRequested; }
+
+    // "start": translates the document of the selected tab; its target pane
+    // receives the result as one edit that Undo takes back, and the document
+    // is changed. However the run ends, "start" is enabled again (while a
+    // document is open) and "stop" disabled, and Ended is emitted.
     void StartTranslation();
 
     // "stop": enables "start", disables "stop" and asks the engine to stop.
@@ -53,6 +58,10 @@ public:
 
     // mnStat was toggled: the engine's statistics switch follows the check.
     void UseStatistic(bool checked);
+
+Q_SIGNALS:
+    // A start has ended, whatever ended it.
+    void Ended();
 
 private:
     void Run();

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 #include <QTabBar>
+#include <QTextDocument>
 
 namespace rumbela {
 
@@ -33,6 +34,24 @@ frmDoc::frmDoc(ModMDI& docs, MDIForm1& frame, QWidget* parent)
     m_Src->setObjectName(QStringLiteral("Src"));
     m_tgt->setObjectName(QStringLiteral("tgt"));
     connect(m_tgt, &TextPane::Clicked, this, &frmDoc::TargetClicked);
+    // An edit of either pane changes the document until it is saved; an
+    // undo back to the saved text does not make it unchanged again.
+    connect(m_Src, &TextPane::Edited, this, [this] {
+        m_SourceEdited = true;
+        Changed(true);
+    });
+    connect(m_tgt, &TextPane::Edited, this, [this] { Changed(true); });
+}
+
+void frmDoc::Changed(bool value)
+{
+    m_Changed = value;
+    if (!value) {
+        // The next edit reports itself again.
+        m_Src->document()->setModified(false);
+        m_tgt->document()->setModified(false);
+    }
+    ShowChanged();
 }
 
 qint16 frmDoc::Slot() const
@@ -46,7 +65,8 @@ void frmDoc::Caption(const QString& value)
     // "[*]" in a title marks where the modified sign goes; doubled it shows
     // as itself.
     QString title = value;
-    setWindowTitle(title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    setWindowTitle(title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+                   QStringLiteral("[*]"));
 }
 
 QMdiSubWindow* frmDoc::Window() const
@@ -83,8 +103,30 @@ void frmDoc::DoAct()
     tb->setTabIcon(index, TabImage(m_Changed ? 2 : 1));
 }
 
+void frmDoc::ShowChanged()
+{
+    setWindowModified(m_Changed);
+    // Only the image: a document changed by a run in the background does
+    // not take the selection from the tab the user is on.
+    const int index = TabIndex();
+    if (index >= 0)
+        m_Frame.tb()->setTabIcon(index, TabImage(m_Changed ? 2 : 1));
+}
+
+bool frmDoc::CloseWithoutAsking()
+{
+    m_CloseConfirmed = true;
+    const bool closed = Window() ? Window()->close() : close();
+    m_CloseConfirmed = false;
+    return closed;
+}
+
 void frmDoc::closeEvent(QCloseEvent* event)
 {
+    if (!m_Unloaded && !m_CloseConfirmed && !m_Docs.ConfirmClose(*this)) {
+        event->ignore();
+        return;
+    }
     Unload();
     event->accept();
 }
@@ -119,6 +161,7 @@ void frmDoc::Unload()
         m_Frame.tb()->removeTab(index);
     m_Docs.Slots().CurrentDoc(0);
     Q_EMIT Unloaded(this);
+    m_Frame.UpdateActions();
 }
 
 void frmDoc::LayoutPanes()

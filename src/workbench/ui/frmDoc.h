@@ -27,18 +27,25 @@ public:
     TextPane* Src() const { return m_Src; }
     TextPane* tgt() const { return m_tgt; }
 
-    // Selects the tab image: 2 when changed, 1 when not.
+    // Something not yet saved: set by the first edit of either pane and by
+    // a translation, cleared by a save. Selects the tab image (2 when
+    // changed, 1 when not) and the modified mark of the window's title.
     bool Changed() const { return m_Changed; }
-    void Changed(bool value) { m_Changed = value; }
+    void Changed(bool value);
+
+    // The source pane was edited since its text was loaded from the file.
+    bool SourceEdited() const { return m_SourceEdited; }
+    void SourceEdited(bool value) { m_SourceEdited = value; }
 
     // The path the document was opened from.
     QString filename() const { return m_filename; }
     void filename(const QString& value) { m_filename = value; }
 
-    // The file's content from before this window's first save is kept as
-    // "<path>.bak"; true once that copy is made.
-    bool BackupKept() const { return m_BackupKept; }
-    void BackupKept(bool value) { m_BackupKept = value; }
+    // The path whose earlier content this window has taken care of: its
+    // first save there copied the file to a backup name no file had yet, or
+    // the user agreed to replace it in Save As. Empty before that.
+    QString BackupOf() const { return m_BackupOf; }
+    void BackupOf(const QString& value) { m_BackupOf = value; }
 
     // The document is bound to a file.
     bool IsFile() const { return m_IsFile; }
@@ -69,18 +76,24 @@ public:
     // Caption, image by Changed; and selects it.
     void DoAct();
 
+    // Closes the window without the question about unsaved changes, for a
+    // close the user has already confirmed. False when it stayed open.
+    bool CloseWithoutAsking();
+
 Q_SIGNALS:
     // The window closed: its slot is free and its tab gone. The window and
     // its panes still exist while this is delivered.
     void Unloaded(rumbela::frmDoc* doc);
 
 protected:
-    // Closing frees the slot and removes the tab, without asking.
+    // A changed document asks whether to save it first (Cancel keeps the
+    // window open); closing frees the slot and removes the tab.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     int TabIndex() const;
+    void ShowChanged();
     void Unload();
     void LayoutPanes();
     void TargetClicked();
@@ -90,12 +103,14 @@ private:
     TextPane* m_Src;
     TextPane* m_tgt;
     bool m_Changed = false;
+    bool m_SourceEdited = false;
     QString m_filename;
     bool m_IsFile = false;
-    bool m_BackupKept = false;
+    QString m_BackupOf;
     QString m_Tag;
     QString m_Caption;
     bool m_Unloaded = false;
+    bool m_CloseConfirmed = false;
 };
 
 } // namespace rumbela
