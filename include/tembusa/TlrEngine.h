@@ -116,6 +116,15 @@ public:
     // stopped (its result is not a translation to use); empty otherwise.
     QString DictionaryFailure() const;
 
+    // slot 23: natural Indonesian (true) instead of the word-for-word
+    // translation (false, at creation). Verb prefixes are joined by
+    // Indonesian sound rules ("menolak" ditolak), an English word without a
+    // meaning gets no Indonesian prefix, possessives follow their noun as
+    // "-nya" or "itu", a sentence's capital stays on its first word, and no
+    // double blank is left. Takes effect from the next Translate.
+    bool m_Natural() const;
+    void m_Natural(bool value);
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

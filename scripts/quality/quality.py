@@ -230,6 +230,7 @@ def chrf(hypotheses, references, order=6, beta=2.0):
 
 
 WORD = re.compile(r"[A-Za-z][A-Za-z']*[A-Za-z]|[A-Za-z]")
+GLUED = ("di", "me")
 
 
 def untranslated_share(sources, hypotheses, references):
@@ -238,7 +239,14 @@ def untranslated_share(sources, hypotheses, references):
     both and are not counted)."""
     total = left = 0
     for src, hyp, ref in zip(sources, hypotheses, references):
-        hyp_words = {w.lower() for w in WORD.findall(hyp)}
+        hyp_words = set()
+        for w in WORD.findall(hyp):
+            hyp_words.add(w.lower())
+            # An English word with an Indonesian prefix glued on is no
+            # translation either ("didenied").
+            for prefix in GLUED:
+                if w.lower().startswith(prefix):
+                    hyp_words.add(w.lower()[len(prefix):])
         ref_words = {w.lower() for w in WORD.findall(ref)}
         for word in WORD.findall(src):
             total += 1

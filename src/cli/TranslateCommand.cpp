@@ -90,7 +90,7 @@ int DictionaryFailure()
 int RunTranslate(const QStringList& args)
 {
     const CommandSpec syntax{
-        QStringLiteral("tembusa translate [--db FILE] [--ask] [--unknown OUT] [FILE]"),
+        QStringLiteral("tembusa translate [--db FILE] [--ask] [--unknown OUT] [--natural] [FILE]"),
         QStringLiteral(
             "Translates the English text of FILE (standard input when absent) into Indonesian\n"
             "and prints exactly the translation.\n\n"
@@ -98,9 +98,11 @@ int RunTranslate(const QStringList& args)
             "                 folder's kamus.mdb\n"
             "  --ask          ask on the terminal which meaning to take when a word has\n"
             "                 several; without it the most chosen meaning is taken\n"
-            "  --unknown OUT  write the words the dictionary did not know to OUT, one per line"),
+            "  --unknown OUT  write the words the dictionary did not know to OUT, one per line\n"
+            "  --natural      natural Indonesian: verb prefixes joined by Indonesian sound\n"
+            "                 rules, possessives as -nya, no prefix on an English word"),
         {QStringLiteral("--db"), QStringLiteral("--unknown")},
-        {QStringLiteral("--ask")},
+        {QStringLiteral("--ask"), QStringLiteral("--natural")},
         0,
         1};
     ParsedArgs parsed;
@@ -123,6 +125,7 @@ int RunTranslate(const QStringList& args)
         engine.m_ProgressBar(&progress);
     engine.m_UnknownList(&unknown);
     engine.m_UseStatistic(!parsed.Has(QStringLiteral("--ask")));
+    engine.m_Natural(parsed.Has(QStringLiteral("--natural")));
     const QString result = engine.Translate(text);
     // A dictionary that could not be read gives no translation to print.
     if (!engine.DictionaryFailure().isEmpty())

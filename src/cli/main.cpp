@@ -36,7 +36,7 @@ CommandSpec MainSpec()
         QStringLiteral(
             "English to Indonesian translation from the command line.\n\n"
             "Commands:\n"
-            "  translate [--db FILE] [--ask] [--unknown OUT] [FILE]\n"
+            "  translate [--db FILE] [--ask] [--unknown OUT] [--natural] [FILE]\n"
             "                                           translate English text into "
             "Indonesian\n"
             "  lookup [--db FILE] WORD...               look words up in the dictionary\n"

@@ -237,4 +237,14 @@ void TlrEngine::Connected(bool value)
     d->m_Connected = value;
 }
 
+bool TlrEngine::m_Natural() const
+{
+    return d->m_Natural;
+}
+
+void TlrEngine::m_Natural(bool value)
+{
+    d->m_Natural = value;
+}
+
 } // namespace tembusa

@@ -28,6 +28,7 @@ struct TlrEngine::Impl
     bool m_UseStatistic = false;
     qint16 SearchFlag = 0;
     bool m_Connected = false;
+    bool m_Natural = false;
 
     QString m_Rumbela;
     UnitTables m_Units; // m_Paragraf, m_Kalimat, m_Kata
@@ -46,6 +47,13 @@ struct TlrEngine::Impl
 
     // One trimmed sentence into Indonesian, word for word.
     QString TranslateSentence(const QString& s);
+    // The natural mode's changes to one word's prefix text and meaning.
+    void MakeNatural(const QString& word, const QString& previous, bool first, QString& prefix,
+                     QString& meaning);
+    // Writes a possessive of the natural mode at position i ("-nya" on the
+    // noun before, "itu" for the article after a possessor); false when the
+    // word at i is none.
+    bool NaturalPossessive(qsizetype i, const QStringList& words, QString& out);
     std::vector<RuleWord> ReadRules();
     QString LookupPhrase(qsizetype& position, const QStringList& words, qsizetype n);
     QString LookupWord(const QString& word);

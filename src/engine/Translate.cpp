@@ -5,6 +5,7 @@
 #include <tembusa/ui.h>
 
 #include "engine/Affixes.h"
+#include "engine/Natural.h"
 #include "engine/TranslationLog.h"
 #include "platform/AppFolder.h"
 #include "platform/AsciiCase.h"
@@ -30,6 +31,14 @@ bool IsListedFlag(qint16 flag)
 {
     // Blank or found, control character, sign, digit, or a form of "to be".
     return flag != 0 && flag != 1 && flag != 2 && flag != 3 && flag != 8;
+}
+
+// Possessives in Indonesian order, before the rule words move.
+QString OrderedPossessives(const QString& s)
+{
+    QStringList words = (s + QLatin1Char(' ')).split(QLatin1Char(' '));
+    OrderPossessives(words);
+    return words.join(QLatin1Char(' ')).chopped(1);
 }
 
 } // namespace
@@ -101,9 +110,37 @@ void TlrEngine::Impl::AddUnknownWord(const QString& word)
         m_UnknownList->AddItem(word);
 }
 
+void TlrEngine::Impl::MakeNatural(const QString& word, const QString& previous, bool first,
+                                  QString& prefix, QString& meaning)
+{
+    const RootTable& roots = RootTable::Builtin();
+    if (meaning.isEmpty()) {
+        // An English word stays as written, with no Indonesian prefix on it.
+        prefix.clear();
+        return;
+    }
+    const QString lower = AsciiLower(word);
+    const bool inflected =
+        lower.endsWith(QLatin1String("ing")) || lower.endsWith(QLatin1String("ed")) ||
+        (lower.endsWith(QLatin1Char('s')) && !lower.endsWith(QLatin1String("ss")));
+    // A sentence that starts with a bare verb is a command: "Save the file"
+    // Simpan berkas, not Menyimpan berkas.
+    if (first && prefix.isEmpty() && !inflected && IsAsciiCapital(word.front()))
+        meaning = CommandForm(meaning, roots);
+    meaning = JoinPrefix(prefix, meaning, roots);
+    prefix.clear();
+    // One word only: "lebih baik" after "to" is no verb.
+    if (!first && AsksActiveVerb(previous) && !lower.endsWith(QLatin1String("ing")) &&
+        !meaning.contains(QLatin1Char(' ')))
+        meaning = ActiveVerb(meaning, roots);
+}
+
 QString TlrEngine::Impl::TranslateSentence(const QString& s)
 {
-    const QStringList words = ApplyWordOrder(s, ReadRules()).split(QLatin1Char(' '));
+    QStringList words =
+        ApplyWordOrder(m_Natural ? OrderedPossessives(s) : s, ReadRules()).split(QLatin1Char(' '));
+    if (m_Natural)
+        RestoreCapital(words, s.section(QLatin1Char(' '), 0, 0));
     QString out;
     CurrentUi().ProcessEvents();
     const WordLookup lookup = [this](const QString& word) {
@@ -115,6 +152,8 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
         m_KamusData.LearnOff(true);
         QString prefix;
         QString meaning = LookupPhrase(i, words, 2);
+        if (meaning.isEmpty() && m_Natural && NaturalPossessive(i, words, out))
+            continue;
         if (meaning.isEmpty()) {
             QString w = TrimBlanks(words.at(i));
             if (!w.isEmpty() && !IsSkippedWord(AsciiUpper(w))) {
@@ -123,6 +162,9 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
                 if (kSentenceMarks.contains(w.back()))
                     w.chop(1);
                 meaning = TranslateWord(w, prefix, lookup);
+                if (m_Natural)
+                    MakeNatural(w, i > 0 ? TrimBlanks(words.at(i - 1)) : QString(),
+                                TrimBlanks(out).isEmpty(), prefix, meaning);
                 if (meaning.isEmpty()) {
                     meaning = w;
                     // A word whose lookup was stopped is not known to be unknown.
@@ -136,7 +178,32 @@ QString TlrEngine::Impl::TranslateSentence(const QString& s)
         if (g_StopFlag)
             break;
     }
-    return TrimBlanks(out);
+    if (!m_Natural)
+        return TrimBlanks(out);
+    // The sentence's capital stays at its start, whatever word stands there.
+    QString natural = SingleBlanks(TrimBlanks(out));
+    if (!s.isEmpty() && IsAsciiCapital(s.front()))
+        natural = AsciiCapitalizeFirst(natural);
+    return natural;
+}
+
+bool TlrEngine::Impl::NaturalPossessive(qsizetype i, const QStringList& words, QString& out)
+{
+    if (i == 0)
+        return false;
+    const QString w = TrimBlanks(words.at(i));
+    const QString previous = TrimBlanks(words.at(i - 1));
+    if (AsciiUpper(w) == QLatin1String("THE") && FollowsPossessor(previous)) {
+        out += QStringLiteral("itu ");
+        return true;
+    }
+    QString bare = w;
+    if (!bare.isEmpty() && kSentenceMarks.contains(bare.back()))
+        bare.chop(1);
+    if (!IsPossessivePronoun(bare) || !TakesNya(previous) || TrimBlanks(out).isEmpty())
+        return false;
+    out = TrimBlanks(out) + QStringLiteral("nya ");
+    return true;
 }
 
 QString TlrEngine::Impl::Translate(const QString& sHTML)

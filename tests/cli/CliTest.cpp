@@ -151,6 +151,13 @@ TEST(Cli, TranslateAndLookupThroughAGivenDictionary)
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_EQ(folder.Read(QStringLiteral("unknown.txt")), QByteArray("zork\n"));
 
+    // --natural: the command form at the start, a single blank for "the".
+    const CliRun natural = Tembusa(
+        {QStringLiteral("translate"), QStringLiteral("--db"), db, QStringLiteral("--natural")},
+        "Read the book.\n");
+    ASSERT_EQ(natural.exitCode, 0) << natural.err.toStdString();
+    EXPECT_EQ(natural.out, QByteArray("Baca buku. \n"));
+
     const CliRun lookup =
         Tembusa({QStringLiteral("lookup"), QStringLiteral("--db"), db, QStringLiteral("Hello"),
                  QStringLiteral("zork"), QStringLiteral("42")});

@@ -227,6 +227,63 @@ TEST_F(TranslateTest, SelKalimatSelectsTheSourceOfEveryCaretPosition)
     EXPECT_EQ(source.selStart, -1);
 }
 
+TEST_F(TranslateTest, NaturalModeIsOffByDefaultAndChangesOnlyItsOwnOutput)
+{
+    test::ExecSql(
+        db, QStringLiteral("INSERT INTO [indo-data](English, Indo1) VALUES"
+                           " ('update','pembaruan'), ('reject','menolak'), ('dog','anjing'),"
+                           " ('ran','berlari'), ('water','air'), ('into','ke'), ('tag','tag'),"
+                           " ('exists','ada'), ('save','menyimpan'), ('file','berkas'),"
+                           " ('her','dia');"));
+    const struct
+    {
+        const char* name;
+        QString text;
+        QString plain;
+        QString natural;
+    } cases[] = {
+        {"prefix joined to the root", QStringLiteral("Updates were rejected."),
+         QStringLiteral("Pembaruan  dimenolak. "), QStringLiteral("Pembaruan ditolak. ")},
+        {"possessive and capital", QStringLiteral("Her dog ran into the water."),
+         QStringLiteral("Dia anjing berlari ke  air. "),
+         QStringLiteral("Anjingnya berlari ke air. ")},
+        {"moved capital goes back", QStringLiteral("This tag exists."),
+         QStringLiteral("tag Ini ada. "), QStringLiteral("Tag ini ada. ")},
+        {"no prefix on an English word", QStringLiteral("unfoo xyzzied"),
+         QStringLiteral("tidak unfoo dixyzzied "), QStringLiteral("unfoo xyzzied ")},
+        {"command at the start", QStringLiteral("Save the file."),
+         QStringLiteral("Menyimpan  berkas. "), QStringLiteral("Simpan berkas. ")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto engine = Engine();
+        EXPECT_FALSE(engine->m_Natural()) << "off at creation";
+        EXPECT_EQ(engine->Translate(c.text), c.plain);
+        engine->m_Natural(true);
+        EXPECT_EQ(engine->Translate(c.text), c.natural);
+    }
+}
+
+TEST_F(TranslateTest, NaturalModeSelectsTheSourceSentence)
+{
+    auto engine = Engine();
+    engine->m_Natural(true);
+    const QString result = engine->Translate(QStringLiteral("Hello the world. Good book."));
+    ASSERT_EQ(result, QStringLiteral("Halo dunia. Buku bagus. "));
+    const struct
+    {
+        qint32 caret;
+        qint32 sentence;
+        qint32 selStart;
+    } cases[] = {{0, 0, 0}, {10, 0, 0}, {12, 1, 17}, {23, 1, 17}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caret);
+        engine->SelKalimat(c.caret);
+        EXPECT_EQ(engine->IdxCurKalimat(), c.sentence);
+        EXPECT_EQ(source.selStart, c.selStart);
+    }
+}
+
 TEST_F(TranslateTest, AConcurrentRunWritesTheNextLogAndLeavesTheFirstWhole)
 {
     folder.Write(QStringLiteral("$$0001.LOG"), QByteArray("another run's partial result\n"));
