@@ -79,14 +79,28 @@ bool WriteStdout(const QByteArray& bytes)
 
 bool ReadInputText(const QString& fileName, QString& text, QString& error)
 {
-    if (!fileName.isEmpty() && fileName != QLatin1String("-"))
-        return ReadTextFile(fileName, text, error);
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read standard input: %1").arg(in.errorString());
-        return false;
+    TextDecoding how = TextDecoding::Utf8;
+    const bool standardInput = fileName.isEmpty() || fileName == QLatin1String("-");
+    const QString name = standardInput ? QStringLiteral("standard input")
+                                       : QLatin1Char('"') + fileName + QLatin1Char('"');
+    if (!standardInput) {
+        if (!ReadTextFile(fileName, text, error, &how))
+            return false;
+    } else {
+        QFile in;
+        QByteArray bytes;
+        if (!in.open(stdin, QIODevice::ReadOnly)) {
+            error = QStringLiteral("cannot read standard input: %1").arg(in.errorString());
+            return false;
+        }
+        if (!ReadAllBytes(in, name, bytes, error))
+            return false;
+        text = DecodeText(bytes, &how);
     }
-    text = DecodeText(in.readAll());
+    if (how == TextDecoding::Utf8Repaired)
+        PrintError(QStringLiteral("%1 is UTF-8 apart from a few bytes that are not; they were "
+                                  "read as U+FFFD")
+                       .arg(name));
     return true;
 }
 

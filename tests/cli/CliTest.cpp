@@ -62,6 +62,13 @@ TEST(Cli, ListReadsStandardInputAndDecodesLegacyText)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QByteArray("\r\n1,5-caf\xc3\xa9\r\n6,9-a\0b", 20));
 
+    // UTF-8 with a stray byte stays UTF-8, and the client says so.
+    const CliRun stray =
+        Tembusa({QStringLiteral("list"), QStringLiteral("words")}, QByteArray("caf\xc3\xa9 \xff"));
+    EXPECT_EQ(stray.out, QByteArray("\r\n1,5-caf\xc3\xa9\r\n6,7-\xef\xbf\xbd"));
+    EXPECT_EQ(stray.err, QStringLiteral("tembusa: standard input is UTF-8 apart from a few bytes "
+                                        "that are not; they were read as U+FFFD\n"));
+
     const CliRun empty = Tembusa({QStringLiteral("list"), QStringLiteral("sentences")});
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_TRUE(empty.out.isEmpty());
