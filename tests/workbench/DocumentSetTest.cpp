@@ -518,10 +518,39 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(target), QByteArray("baru"));
         QCOMPARE(Docs().Current()->Caption(), target);
         QCOMPARE(m_Frame->tb()->tabText(0), QStringLiteral("baru.txt"));
-        // Still untitled: the next save asks again.
-        QVERIFY(!Docs().Current()->IsFile());
         QCOMPARE(ReadFile(Path(QStringLiteral("recent.rct"))).left(2 + target.toUtf8().size()),
                  Entry(target));
+        // Bound to the file now: the next save writes there without asking.
+        QVERIFY(Docs().Current()->IsFile());
+        QCOMPARE(Docs().Current()->filename(), target);
+        Docs().Current()->tgt()->Text(QStringLiteral("baru lagi"));
+        Docs().SaveAllDocs();
+        QCOMPARE(m_Desktop->saveDialogs.size(), 1);
+        QCOMPARE(ReadFile(target), QByteArray("baru lagi"));
+    }
+
+    void saveAsBindsTheDocumentToTheChosenFile()
+    {
+        const QString old = WriteFile(QStringLiteral("old.txt"), "old");
+        Docs().OpenFile(old);
+        frmDoc* doc = Docs().Current();
+        doc->tgt()->Text(QStringLiteral("lama"));
+        const QString chosen = Path(QStringLiteral("chosen.txt"));
+        m_Desktop->saveAnswers = {chosen};
+        Docs().SaveFileAs();
+        QCOMPARE(ReadFile(chosen), QByteArray("lama"));
+        QCOMPARE(doc->Caption(), chosen);
+        QCOMPARE(doc->filename(), chosen);
+        QVERIFY(doc->IsFile());
+        QCOMPARE(m_Frame->tb()->tabText(0), QStringLiteral("chosen.txt"));
+
+        // Opening the chosen path finds this window; the old path is a new document.
+        Docs().OpenFile(chosen);
+        QCOMPARE(Docs().Current(), doc);
+        QCOMPARE(m_Frame->tb()->count(), 1);
+        Docs().OpenFile(old);
+        QVERIFY(Docs().Current() != doc);
+        QCOMPARE(m_Frame->tb()->count(), 2);
     }
 
     void saveAsOntoAnExistingFile()

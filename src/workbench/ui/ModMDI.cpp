@@ -234,11 +234,16 @@ void ModMDI::SaveFileAs()
     }
     if (!ConfirmEmptySave(doc, path) || !WriteTarget(*doc, path))
         return;
+    // The document now belongs to the chosen file: later saves write there,
+    // and opening that path finds this window.
     doc->Caption(path);
+    doc->IsFile(true);
+    doc->filename(path);
     // The user agreed to replace what was there: a later save here keeps no
     // backup of this document's own output.
     doc->BackupOf(path);
     doc->Changed(false);
+    doc->DoAct();
     UpdateRecentList(path);
     ReportSaved(path, QString());
 }
