@@ -16,6 +16,12 @@ enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2, Icon
 // window, so together they fill the area exactly.
 QList<QRect> TileRects(int count, const QRect& area, Arrangement arrangement);
 
+// Cascades count windows in area: each one step right of and below the one
+// before, all of one size that keeps them usable (at least two thirds of the
+// area each way, all of it when the area is small), starting again at the
+// top left when the next would leave the area.
+QList<QRect> CascadeRects(int count, const QRect& area, int step);
+
 // Places minimised windows of the given sizes in rows along the bottom of
 // area, left to right, a new row above when one is full.
 QList<QRect> IconRects(const QList<QSize>& sizes, const QRect& area);

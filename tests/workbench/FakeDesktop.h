@@ -3,8 +3,10 @@
 
 #include "workbench/ui/Desktop.h"
 
+#include <QFont>
 #include <QList>
 #include <QStringList>
+#include <QTextDocument>
 
 namespace rumbela::test {
 
@@ -59,15 +61,45 @@ public:
 
     void EndProgram() override { ++endProgramCalls; }
 
+    // Answers the print question from printAnswers (none: Cancel) and keeps
+    // the text of each printed document.
+    bool AskPrint(QWidget*, PrintContent& content, bool& preview) override
+    {
+        if (printAnswers.isEmpty())
+            return false;
+        const auto answer = printAnswers.takeFirst();
+        content = answer.first;
+        preview = answer.second;
+        return true;
+    }
+
+    void PrintText(QWidget*, QTextDocument& document, bool preview) override
+    {
+        printed.append(document.toPlainText());
+        previews.append(preview);
+    }
+
+    bool ChooseFont(QWidget*, QFont& font) override
+    {
+        if (fontAnswers.isEmpty())
+            return false;
+        font = fontAnswers.takeFirst();
+        return true;
+    }
+
     // Everything asked so far, for checks that nothing was.
     int Asked() const
     {
         return int(questions.size() + saveQuestions.size() + criticals.size() + messages.size() +
-                   openDialogs.size() + saveDialogs.size()) +
+                   openDialogs.size() + saveDialogs.size() + printed.size()) +
                endProgramCalls;
     }
 
     QList<bool> yesNoAnswers;
+    QList<std::pair<PrintContent, bool>> printAnswers; // content, preview
+    QList<QFont> fontAnswers;
+    QStringList printed;
+    QList<bool> previews;
     QList<SaveChoice> saveChoices;
     QStringList openAnswers;
     QStringList saveAnswers;

@@ -24,10 +24,11 @@ public:
     QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
     QString ChooseMeaning(const QString&, const QStringList&) override { return {}; }
     QString AskUnknownWord(const QString&) override { return QStringLiteral("^"); }
-    void ShowKamus(bool) override {}
+    void ShowKamus(bool modal) override { kamusShown.append(modal); }
 
     QStringList errorBoxes;
     QStringList messages;
+    QList<bool> kamusShown; // the modal flag of each dictionary window shown
 
 private:
     tembusa::Ui* m_Previous;

@@ -210,6 +210,30 @@ private Q_SLOTS:
         QVERIFY(!StopEnabled());
     }
 
+    void f5StartsAndEscapeStopsFromTheKeyboard()
+    {
+        CreateKamus();
+        frmDoc* doc =
+            OpenText(QStringLiteral("long.txt"), QStringLiteral("Hello world. ").repeated(100));
+        m_Frame->activateWindow();
+        doc->Src()->setFocus();
+        QTRY_VERIFY(doc->Src()->hasFocus());
+        m_During = [&](int processed) {
+            if (processed == 10)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        };
+        QTest::keyClick(doc->Src(), Qt::Key_F5);
+        QVERIFY(m_Processed >= 10 && m_Processed < 40);
+        const QString partial = doc->tgt()->Text();
+        QVERIFY(!partial.isEmpty());
+        QVERIFY(partial.size() < QStringLiteral("Halo dunia. ").repeated(100).size());
+        QVERIFY(StartEnabled());
+        // Escape without a run is the pane's own key again.
+        m_During = nullptr;
+        QTest::keyClick(doc->Src(), Qt::Key_Escape);
+        QCOMPARE(doc->tgt()->Text(), partial);
+    }
+
     void anotherRunCanBeUndoneInTheTargetPane()
     {
         CreateKamus();

@@ -312,7 +312,8 @@ private Q_SLOTS:
         // same window.
         help->Browser()->setSource(
             QUrl::fromLocalFile(ShippedFolder() + QStringLiteral("/help/cli.html")));
-        Item("mnGeneralHelp")->trigger();
+        m_Frame->activateWindow();
+        QTest::keyClick(m_Frame.get(), Qt::Key_F1);
         QCOMPARE(m_Frame->findChildren<HelpWindow*>().size(), 1);
         QCOMPARE(help->Browser()->source(), contents);
     }
@@ -340,7 +341,7 @@ private Q_SLOTS:
 
     void helpWithoutTheManualOpensNothing()
     {
-        Item("mnGeneralHelp")->trigger();
+        Item("help")->trigger();
         QVERIFY(!m_Frame->findChild<HelpWindow*>());
     }
 

@@ -4,13 +4,24 @@
 #include "workbench/FilePaths.h"
 #include "workbench/ui/HelpWindow.h"
 
+#include <QButtonGroup>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
+#include <QTextDocument>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <cstdlib>
@@ -76,6 +87,66 @@ void QtDesktop::EndProgram()
     // skipping the windows' own closing.
     std::fflush(nullptr);
     std::_Exit(EXIT_SUCCESS);
+}
+
+bool QtDesktop::AskPrint(QWidget* owner, PrintContent& content, bool& preview)
+{
+    QDialog dialog(owner);
+    dialog.setObjectName(QStringLiteral("frmPrint"));
+    dialog.setWindowTitle(QStringLiteral("Print Document"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* choices = new QButtonGroup(&dialog);
+    const std::pair<PrintContent, QString> options[] = {
+        {PrintContent::Translation, QStringLiteral("&Translation")},
+        {PrintContent::Source, QStringLiteral("&Source text")},
+        {PrintContent::SideBySide, QStringLiteral("Source and translation side &by side")}};
+    for (const auto& [value, text] : options) {
+        auto* option = new QRadioButton(text, &dialog);
+        option->setChecked(value == content);
+        choices->addButton(option, int(value));
+        layout->addWidget(option);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    QPushButton* print =
+        buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::AcceptRole);
+    QPushButton* look =
+        buttons->addButton(QStringLiteral("Print Pre&view..."), QDialogButtonBox::AcceptRole);
+    print->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    bool looked = false;
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog,
+                     [&looked, look](QAbstractButton* button) { looked = button == look; });
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    content = PrintContent(choices->checkedId());
+    preview = looked;
+    return true;
+}
+
+void QtDesktop::PrintText(QWidget* owner, QTextDocument& document, bool preview)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, owner);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&document](QPrinter* target) { document.print(target); });
+        dialog.exec();
+        return;
+    }
+    QPrintDialog dialog(&printer, owner);
+    if (dialog.exec() == QDialog::Accepted)
+        document.print(&printer);
+}
+
+bool QtDesktop::ChooseFont(QWidget* owner, QFont& font)
+{
+    bool chosen = false;
+    const QFont result = QFontDialog::getFont(&chosen, font, owner, QStringLiteral("Font"));
+    if (chosen)
+        font = result;
+    return chosen;
 }
 
 bool OpenWithShell(const QUrl& url)

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QFont;
+class QTextDocument;
 class QUrl;
 class QWidget;
 
@@ -48,6 +50,21 @@ public:
 
     // Ends the process at once: no window is closed, nothing saved or asked.
     virtual void EndProgram() = 0;
+
+    // What a document's print shows.
+    enum class PrintContent { Translation, Source, SideBySide };
+
+    // Asks what to print, and whether to see a print preview first: false
+    // on Cancel.
+    virtual bool AskPrint(QWidget* owner, PrintContent& content, bool& preview) = 0;
+
+    // Prints document through the print dialog, or shows it in a print
+    // preview from which it can be printed.
+    virtual void PrintText(QWidget* owner, QTextDocument& document, bool preview) = 0;
+
+    // The font dialog, starting at font; false on Cancel, else font is the
+    // chosen one.
+    virtual bool ChooseFont(QWidget* owner, QFont& font) = 0;
 };
 
 // The desktop of a running QApplication.
@@ -64,6 +81,9 @@ public:
     QString SaveFileName(QWidget* owner, const QString& title, const QString& filter,
                          const QString& start) override;
     void EndProgram() override;
+    bool AskPrint(QWidget* owner, PrintContent& content, bool& preview) override;
+    void PrintText(QWidget* owner, QTextDocument& document, bool preview) override;
+    bool ChooseFont(QWidget* owner, QFont& font) override;
 };
 
 // Opens url (a web address, or a file as QUrl::fromLocalFile) with the

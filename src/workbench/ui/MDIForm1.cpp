@@ -4,9 +4,12 @@
 #include "workbench/FilePaths.h"
 #include "workbench/TileLayout.h"
 #include "workbench/ui/Desktop.h"
+#include "workbench/ui/FindBar.h"
 #include "workbench/ui/HelpCommands.h"
 #include "workbench/ui/ModMDI.h"
+#include "workbench/ui/PrintCommand.h"
 #include "workbench/ui/TabDock.h"
+#include "workbench/ui/TextPane.h"
 #include "workbench/ui/ToolIcons.h"
 #include "workbench/ui/TranslationRun.h"
 #include "workbench/ui/frmDoc.h"
@@ -14,7 +17,11 @@
 #include "workbench/ui/frmOutput.h"
 #include "workbench/ui/frmParser.h"
 
+#include <tembusa/ui.h>
+
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
@@ -24,8 +31,11 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
@@ -87,9 +97,8 @@ constexpr const char* kDocButtons[] = {"view",    "close",   "save",   "saveas",
                                        "tilehor", "tilever", "cascade"};
 
 // Keys with no command behind them: shown, but always disabled.
-constexpr const char* kInertButtons[] = {"delete", "prop",   "tabl",   "tabr",   "cblock",
-                                         "ublock", "tbmark", "nbmark", "pbmark", "cbmark",
-                                         "pline",  "nline",  "ctag"};
+constexpr const char* kInertButtons[] = {"prop",   "tabl",   "tabr",   "cblock", "ublock", "tbmark",
+                                         "nbmark", "pbmark", "cbmark", "pline",  "nline",  "ctag"};
 
 // Layout values of the status strip, in pixels (twips / 15).
 constexpr int kStatusStripHeight = 35;              // 525
@@ -123,7 +132,16 @@ MDIForm1::MDIForm1(Desktop& desktop, QWidget* parent)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("Zidirarad Uvizidurez - Rumbela Ver.3.0"));
     m_MdiArea->setObjectName(QStringLiteral("mdiArea"));
-    setCentralWidget(m_MdiArea);
+    // The find bar sits under the documents, shown when asked for.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_MdiArea, 1);
+    m_FindBar = new FindBar(central);
+    m_FindBar->SetTarget([this] { return EditPane(); });
+    column->addWidget(m_FindBar);
+    setCentralWidget(central);
     // Size for when the window is restored from maximised.
     resize(kFrameSize);
     m_Docs = std::make_unique<ModMDI>(*this, desktop);
@@ -191,6 +209,76 @@ void MDIForm1::UpdateActions()
         m_Buttons.value(QString::fromLatin1(key))->setEnabled(false);
     m_Buttons.value(QStringLiteral("start"))->setEnabled(anyOpen && !running);
     m_Buttons.value(QStringLiteral("stop"))->setEnabled(running);
+    if (m_mnReplace)
+        m_mnReplace->setEnabled(anyOpen);
+
+    const TextPane* pane = EditPane();
+    const bool selected = pane && pane->textCursor().hasSelection();
+    const bool writable = pane && !pane->isReadOnly();
+    const auto enable = [this](const char* key, bool on) {
+        m_Buttons.value(QString::fromLatin1(key))->setEnabled(on);
+    };
+    enable("undo", writable && pane->document()->isUndoAvailable());
+    enable("redo", writable && pane->document()->isRedoAvailable());
+    enable("cut", writable && selected);
+    enable("delete", writable && selected);
+    enable("copy", selected);
+    enable("paste", writable && pane->canPaste());
+}
+
+TextPane* MDIForm1::EditPane() const
+{
+    frmDoc* doc = m_Docs ? m_Docs->Current() : nullptr;
+    if (!doc)
+        return nullptr;
+    if (m_EditPane && (m_EditPane == doc->Src() || m_EditPane == doc->tgt()))
+        return m_EditPane;
+    return doc->Src();
+}
+
+void MDIForm1::FocusChanged(QWidget*, QWidget* now)
+{
+    auto* pane = qobject_cast<TextPane*>(now);
+    if (!pane || pane == m_EditPane || !m_MdiArea->isAncestorOf(pane))
+        return;
+    for (const QMetaObject::Connection& connection : std::as_const(m_EditPaneConnections))
+        disconnect(connection);
+    m_EditPane = pane;
+    m_EditPaneConnections = {
+        connect(pane, &QPlainTextEdit::undoAvailable, this, &MDIForm1::UpdateActions),
+        connect(pane, &QPlainTextEdit::redoAvailable, this, &MDIForm1::UpdateActions),
+        connect(pane, &QPlainTextEdit::selectionChanged, this, &MDIForm1::UpdateActions)};
+    UpdateActions();
+}
+
+void MDIForm1::DeleteSelection()
+{
+    if (TextPane* pane = EditPane())
+        pane->textCursor().removeSelectedText();
+}
+
+void MDIForm1::ChooseFont()
+{
+    QFont font = m_HasPaneFont ? m_PaneFont : EditPane() ? EditPane()->font() : this->font();
+    if (!m_Desktop.ChooseFont(this, font))
+        return;
+    m_PaneFont = font;
+    m_HasPaneFont = true;
+    for (int slot = 1; slot <= m_Docs->Slots().Count(); ++slot) {
+        if (frmDoc* doc = m_Docs->Document(qint16(slot))) {
+            doc->Src()->setFont(font);
+            doc->tgt()->setFont(font);
+        }
+    }
+}
+
+void MDIForm1::SetCommand(const QString& key, const QString& text, const QKeySequence& shortcut,
+                          const QString& statusTip)
+{
+    QAction* action = m_Buttons.value(key);
+    action->setText(text);
+    action->setShortcut(shortcut);
+    action->setStatusTip(statusTip);
 }
 
 void MDIForm1::Arrange(int code)
@@ -198,10 +286,6 @@ void MDIForm1::Arrange(int code)
     if (code < 0 || code > 3)
         return;
     const auto arrangement = Arrangement(code);
-    if (arrangement == Arrangement::Cascade) {
-        m_MdiArea->cascadeSubWindows();
-        return;
-    }
     const QRect area = m_MdiArea->viewport()->rect();
     QList<QMdiSubWindow*> windows;
     QList<QSize> iconSizes;
@@ -211,13 +295,18 @@ void MDIForm1::Arrange(int code)
             iconSizes.append(window->size());
         }
     }
-    const QList<QRect> rects = arrangement == Arrangement::Icons
-                                   ? IconRects(iconSizes, area)
+    // Each cascaded window shows the title bars of those behind it.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_MdiArea) + 4;
+    const QList<QRect> rects = arrangement == Arrangement::Icons ? IconRects(iconSizes, area)
+                               : arrangement == Arrangement::Cascade
+                                   ? CascadeRects(int(windows.size()), area, titleBar)
                                    : TileRects(int(windows.size()), area, arrangement);
     for (qsizetype i = 0; i < windows.size(); ++i) {
         if (windows[i]->isMaximized())
             windows[i]->showNormal();
         windows[i]->setGeometry(rects[i]);
+        if (arrangement == Arrangement::Cascade)
+            windows[i]->raise();
     }
 }
 
@@ -263,6 +352,75 @@ void MDIForm1::CreateActions()
         const QString key = action->data().toString();
         connect(action, &QAction::triggered, this, [this, key] { ButtonClick(key); });
     }
+    // The keys that serve as menu items too: menu text, shortcut, status tip.
+    SetCommand(QStringLiteral("save"), QStringLiteral("Sa&ve Document"), QKeySequence::Save,
+               QStringLiteral("Save the translation over the document's file"));
+    SetCommand(QStringLiteral("print"), QStringLiteral("&Print Document"),
+               QKeySequence(Qt::CTRL | Qt::Key_P), QStringLiteral("Print the document"));
+    SetCommand(QStringLiteral("start"), QStringLiteral("&Start Translation"),
+               QKeySequence(Qt::Key_F5), QStringLiteral("Translate the active document"));
+    SetCommand(QStringLiteral("stop"), QStringLiteral("S&top Translation"),
+               QKeySequence(Qt::SHIFT | Qt::Key_F5), QStringLiteral("Stop the translation"));
+    // Escape stops a run too; while none is on the key goes to the windows.
+    m_Buttons.value(QStringLiteral("stop"))
+        ->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F5), QKeySequence(Qt::Key_Escape)});
+    SetCommand(QStringLiteral("undo"), QStringLiteral("&Undo"), QKeySequence::Undo,
+               QStringLiteral("Undo the last edit of the pane"));
+    SetCommand(QStringLiteral("redo"), QStringLiteral("R&edo"), QKeySequence::Redo,
+               QStringLiteral("Redo the edit undone last"));
+    SetCommand(QStringLiteral("cut"), QStringLiteral("Cu&t"), QKeySequence::Cut,
+               QStringLiteral("Cut the selected text"));
+    SetCommand(QStringLiteral("copy"), QStringLiteral("&Copy"), QKeySequence::Copy,
+               QStringLiteral("Copy the selected text"));
+    SetCommand(QStringLiteral("paste"), QStringLiteral("&Paste"), QKeySequence::Paste,
+               QStringLiteral("Paste the clipboard's text"));
+    SetCommand(QStringLiteral("delete"), QStringLiteral("&Delete"), QKeySequence(),
+               QStringLiteral("Delete the selected text"));
+    SetCommand(QStringLiteral("find"), QStringLiteral("&Find"), QKeySequence::Find,
+               QStringLiteral("Find text in the pane"));
+    SetCommand(QStringLiteral("findnext"), QStringLiteral("Find &Next"), QKeySequence(Qt::Key_F3),
+               QStringLiteral("Find the next place of the text"));
+    SetCommand(QStringLiteral("findprev"), QStringLiteral("Find Pre&vious"),
+               QKeySequence(Qt::SHIFT | Qt::Key_F3),
+               QStringLiteral("Find the previous place of the text"));
+    SetCommand(QStringLiteral("help"), QStringLiteral("&General Help"), QKeySequence::HelpContents,
+               QStringLiteral("Open the manual"));
+    const auto command = [this](const char* key, auto slot) {
+        connect(m_Buttons.value(QString::fromLatin1(key)), &QAction::triggered, this, slot);
+    };
+    command("save", [this] { m_Docs->SaveFile(); });
+    command("print", [this] { PrintDocument(*this); });
+    command("undo", [this] {
+        if (TextPane* pane = EditPane())
+            pane->undo();
+    });
+    command("redo", [this] {
+        if (TextPane* pane = EditPane())
+            pane->redo();
+    });
+    command("cut", [this] {
+        if (TextPane* pane = EditPane())
+            pane->cut();
+    });
+    command("copy", [this] {
+        if (TextPane* pane = EditPane())
+            pane->copy();
+    });
+    command("paste", [this] {
+        if (TextPane* pane = EditPane())
+            pane->paste();
+    });
+    command("delete", [this] { DeleteSelection(); });
+    command("find", [this] { m_FindBar->ShowBar(false); });
+    command("findnext", [this] { m_FindBar->FindNext(false); });
+    command("findprev", [this] { m_FindBar->FindNext(true); });
+    m_mnReplace = new QAction(QStringLiteral("&Replace"), this);
+    m_mnReplace->setObjectName(QStringLiteral("mnReplace"));
+    m_mnReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_mnReplace->setStatusTip(QStringLiteral("Replace text in the pane"));
+    connect(m_mnReplace, &QAction::triggered, this, [this] { m_FindBar->ShowBar(true); });
+    connect(qApp, &QApplication::focusChanged, this, &MDIForm1::FocusChanged);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MDIForm1::UpdateActions);
 
     ModMDI* docs = m_Docs.get();
     SetButtonAction(QStringLiteral("new"), [docs] { docs->FileNew(); });
@@ -281,17 +439,15 @@ void MDIForm1::CreateActions()
 void MDIForm1::CreateMenus()
 {
     CreateFileMenu();
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("mnEdit"));
-    AddItem(edit, QStringLiteral("mnCopy"), QStringLiteral("&Copy"));
-    AddItem(edit, QStringLiteral("mnPaste"), QStringLiteral("&Paste"));
-    AddItem(edit, QStringLiteral("mnFind"), QStringLiteral("&Find"));
-    AddItem(edit, QStringLiteral("mnReplace"), QStringLiteral("&Replace"));
-    menuBar()->addMenu(QStringLiteral("&View"))->setObjectName(QStringLiteral("mnView"));
-    menuBar()->addMenu(QStringLiteral("F&ormat"))->setObjectName(QStringLiteral("mnFormat"));
+    CreateEditMenu();
+    CreateViewMenu();
+    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    format->setObjectName(QStringLiteral("mnFormat"));
+    connect(AddItem(format, QStringLiteral("mnFont"), QStringLiteral("&Font...")),
+            &QAction::triggered, this, &MDIForm1::ChooseFont);
     CreateDebugMenu();
-    menuBar()->addMenu(QStringLiteral("&Run"))->setObjectName(QStringLiteral("mnRun"));
-    menuBar()->addMenu(QStringLiteral("&Tools"))->setObjectName(QStringLiteral("mnTools"));
+    CreateRunMenu();
+    CreateToolsMenu();
     menuBar()->addMenu(QStringLiteral("&Add-Ins"))->setObjectName(QStringLiteral("mnAddIns"));
     CreateWindowMenu();
     CreateHelpMenu();
@@ -308,11 +464,11 @@ void MDIForm1::CreateFileMenu()
     connect(AddItem(file, QStringLiteral("mnOpen"), QStringLiteral("&Open Document"),
                     QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, docs, &ModMDI::OpenCommand);
+    file->addAction(m_Buttons.value(QStringLiteral("save")));
     connect(AddItem(file, QStringLiteral("mnSaveAs"), QStringLiteral("&Save As Document"),
                     QKeySequence(Qt::Key_F12)),
             &QAction::triggered, docs, &ModMDI::SaveFileAs);
-    AddItem(file, QStringLiteral("mnPrint"), QStringLiteral("&Print Document"),
-            QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addAction(m_Buttons.value(QStringLiteral("print")));
     file->addSeparator();
     QMenu* recent = file->addMenu(QStringLiteral("&Recent Files"));
     recent->setObjectName(QStringLiteral("mnRecent"));
@@ -325,6 +481,50 @@ void MDIForm1::CreateFileMenu()
     }
     connect(AddItem(file, QStringLiteral("mnExit"), QStringLiteral("E&xit")), &QAction::triggered,
             this, &MDIForm1::Exit);
+}
+
+void MDIForm1::CreateEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnEdit"));
+    const auto add = [this, edit](const char* key) {
+        edit->addAction(m_Buttons.value(QString::fromLatin1(key)));
+    };
+    add("copy");
+    add("paste");
+    add("find");
+    edit->addAction(m_mnReplace);
+    edit->addSeparator();
+    add("undo");
+    add("redo");
+    add("cut");
+    add("delete");
+    edit->addSeparator();
+    add("findnext");
+    add("findprev");
+}
+
+void MDIForm1::CreateViewMenu()
+{
+    // Filled once the docked windows exist (CreateDockWindows).
+    menuBar()->addMenu(QStringLiteral("&View"))->setObjectName(QStringLiteral("mnView"));
+}
+
+void MDIForm1::CreateRunMenu()
+{
+    QMenu* run = menuBar()->addMenu(QStringLiteral("&Run"));
+    run->setObjectName(QStringLiteral("mnRun"));
+    run->addAction(m_Buttons.value(QStringLiteral("start")));
+    run->addAction(m_Buttons.value(QStringLiteral("stop")));
+}
+
+void MDIForm1::CreateToolsMenu()
+{
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnTools"));
+    connect(AddItem(tools, QStringLiteral("mnKamus"), QStringLiteral("&Dictionary Editor")),
+            &QAction::triggered, this, [] { tembusa::CurrentUi().ShowKamus(false); });
+    tools->addAction(findChild<QAction*>(QStringLiteral("mnParser")));
 }
 
 void MDIForm1::CreateDebugMenu()
@@ -347,7 +547,7 @@ void MDIForm1::CreateWindowMenu()
     window->setObjectName(QStringLiteral("mnWindow"));
     connect(AddItem(window, QStringLiteral("mnTileHor"), QStringLiteral("&Tile Horizontal")),
             &QAction::triggered, this, [this] { Arrange(1); });
-    connect(AddItem(window, QStringLiteral("mnTileVer"), QStringLiteral("&Tile Vertical")),
+    connect(AddItem(window, QStringLiteral("mnTileVer"), QStringLiteral("Tile &Vertical")),
             &QAction::triggered, this, [this] { Arrange(2); });
     connect(AddItem(window, QStringLiteral("mnArrange"), QStringLiteral("Arrange Icons")),
             &QAction::triggered, this, [this] { Arrange(3); });
@@ -368,8 +568,7 @@ void MDIForm1::CreateHelpMenu()
 {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    connect(AddItem(help, QStringLiteral("mnGeneralHelp"), QStringLiteral("&General Help")),
-            &QAction::triggered, this, [this] { GeneralHelp(*this); });
+    help->addAction(m_Buttons.value(QStringLiteral("help")));
     connect(AddItem(help, QStringLiteral("mnHelpOnline"), QStringLiteral("Help Online")),
             &QAction::triggered, this, &HelpOnline);
     help->addSeparator();
@@ -378,7 +577,9 @@ void MDIForm1::CreateHelpMenu()
     connect(AddItem(help, QStringLiteral("mnWebsite"), QStringLiteral("Rumbela Website")),
             &QAction::triggered, this, &RumbelaWebsite);
     help->addSeparator();
-    AddItem(help, QStringLiteral("mnUpdate"), QStringLiteral("&Check Update Application"));
+    // Nothing to check against: shown, but disabled.
+    AddItem(help, QStringLiteral("mnUpdate"), QStringLiteral("&Check Update Application"))
+        ->setEnabled(false);
     connect(AddItem(help, QStringLiteral("mnAbout"), QStringLiteral("&About")), &QAction::triggered,
             this, [this] { ShowAbout(*this); });
 }
@@ -413,6 +614,11 @@ void MDIForm1::CreateToolBars()
     create->setObjectName(QStringLiteral("cmac"));
     create->setData(QStringLiteral("cmac"));
     create->setToolTip(QStringLiteral("Create Macro"));
+    // Nothing is attached to the macro keys: shown disabled, and out of the
+    // keyboard's way.
+    for (QAction* action : m_tbMacro->actions())
+        action->setEnabled(false);
+    m_tbMacro->setFocusPolicy(Qt::NoFocus);
 }
 
 void MDIForm1::CreateStatusStrip()
@@ -500,6 +706,20 @@ void MDIForm1::CreateDockWindows()
     resizeDocks({output}, {kOutputHeight}, Qt::Vertical);
     // Closing the output window by its own button clears the menu's check.
     connect(output->toggleViewAction(), &QAction::toggled, m_DisplayLog, &QAction::setChecked);
+
+    auto* view = findChild<QMenu*>(QStringLiteral("mnView"));
+    QAction* quickNav = nav->toggleViewAction();
+    quickNav->setObjectName(QStringLiteral("mnQuickNav"));
+    quickNav->setText(QStringLiteral("&Quick Nav"));
+    view->addAction(quickNav);
+    view->addAction(m_DisplayLog);
+    view->addSeparator();
+    QAction* toolbar = m_tBar->toggleViewAction();
+    toolbar->setText(QStringLiteral("&Toolbar"));
+    view->addAction(toolbar);
+    QAction* macros = m_tbMacro->toggleViewAction();
+    macros->setText(QStringLiteral("&Macro Toolbar"));
+    view->addAction(macros);
 }
 
 void MDIForm1::StartUp()

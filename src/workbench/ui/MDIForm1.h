@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -19,7 +21,9 @@ class QToolBar;
 namespace rumbela {
 
 class Desktop;
+class FindBar;
 class ModMDI;
+class TextPane;
 class TabDock;
 class TranslationRun;
 
@@ -81,6 +85,17 @@ public:
     // command stay disabled.
     void UpdateActions();
 
+    // The pane the Edit commands and the find bar work on: the pane of the
+    // active document that last had the focus, else its source pane;
+    // nullptr without a document.
+    TextPane* EditPane() const;
+    FindBar* findBar() const { return m_FindBar; }
+
+    // The panes' font chosen through Format > Font, for every document and
+    // those opened later; the document window's own font until one is chosen.
+    bool HasPaneFont() const { return m_HasPaneFont; }
+    QFont PaneFont() const { return m_PaneFont; }
+
     // The arrange operation: cascade 0, tile horizontally 1, tile
     // vertically 2, arrange the minimised windows' icons 3.
     void Arrange(int code);
@@ -102,13 +117,22 @@ private:
     void StartUp();
 
     void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateViewMenu();
     void CreateDebugMenu();
+    void CreateRunMenu();
+    void CreateToolsMenu();
     void CreateWindowMenu();
     void CreateHelpMenu();
     void FillWindowList();
     void DisplayLogWindow(bool checked);
     void Exit();
     void RunEnded();
+    void SetCommand(const QString& key, const QString& text, const QKeySequence& shortcut,
+                    const QString& statusTip);
+    void FocusChanged(QWidget* old, QWidget* now);
+    void ChooseFont();
+    void DeleteSelection();
     void LayoutStatusStrip();
 
     Desktop& m_Desktop;
@@ -133,6 +157,12 @@ private:
     QAction* m_mnStat = nullptr;
     QAction* m_DisplayLog = nullptr;
     QMenu* m_WindowList = nullptr;
+    QAction* m_mnReplace = nullptr;
+    FindBar* m_FindBar = nullptr;
+    QPointer<TextPane> m_EditPane;
+    QList<QMetaObject::Connection> m_EditPaneConnections;
+    bool m_HasPaneFont = false;
+    QFont m_PaneFont;
 
     // Exit or a close asked for during a run, done once the run has ended.
     enum class PendingEnd { None, Close, Exit };

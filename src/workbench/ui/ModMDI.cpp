@@ -51,7 +51,7 @@ frmDoc* ModMDI::Document(qint16 slot) const
 
 void ModMDI::SetFileFilter()
 {
-    m_FileFilter = QStringLiteral("All Files|*.*|All Supported Files|*txt;*.html;") +
+    m_FileFilter = QStringLiteral("All Files|*.*|All Supported Files|*.txt;*.htm;*.html") +
                    QStringLiteral("|Text Files|*.txt|Html Files|*.html;*.htm");
 }
 
@@ -327,6 +327,10 @@ frmDoc* ModMDI::CreateDocument(qint16 slot)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(kDocumentSize);
     m_Documents[slot - 1] = doc;
+    if (m_Frame.HasPaneFont()) {
+        doc->Src()->setFont(m_Frame.PaneFont());
+        doc->tgt()->setFont(m_Frame.PaneFont());
+    }
     doc->Load();
     return doc;
 }
