@@ -8,9 +8,12 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 # hunspell-id: the Indonesian roots that scripts/quality/roots.py turns into
 # data/id-roots.tsv (LGPL-3; the build itself reads only the data file).
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libsqlite3-dev zlib1g-dev libgtest-dev
-                libgmock-dev libbenchmark-dev dict-freedict-eng-ind hunspell-id)
+                libgmock-dev libbenchmark-dev dict-freedict-eng-ind hunspell-id
+                desktop-file-utils appstream)
 # The fuzz programs: clang and its runtime libraries (libFuzzer, the sanitizers).
 FUZZ_PACKAGES=(clang libclang-rt-dev)
+# What cpack -G DEB needs besides the build: dpkg-shlibdeps and file.
+PACKAGE_PACKAGES=(dpkg-dev file)
 
 missing_packages() {
   local pkg

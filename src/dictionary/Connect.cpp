@@ -42,6 +42,16 @@ QString DictionaryPath()
     return ChosenPath().isEmpty() ? AppFilePath(QStringLiteral("kamus.mdb")) : ChosenPath();
 }
 
+QString PrepareDictionary()
+{
+    {
+        QMutexLocker lock(&PathMutex());
+        if (!ChosenPath().isEmpty())
+            return ChosenPath();
+    }
+    return PrepareAppFile(QStringLiteral("kamus.mdb"));
+}
+
 void SetDictionaryPath(const QString& path)
 {
     QMutexLocker lock(&PathMutex());
@@ -78,7 +88,7 @@ QString BuildConnectionString(const QString& dataSource)
 }
 
 DOConnect::DOConnect()
-    : m_DefaultConnectionString(BuildConnectionString(DictionaryPath())),
+    : m_DefaultConnectionString(BuildConnectionString(PrepareDictionary())),
       m_Connection(std::make_shared<Connection>())
 {}
 

@@ -17,6 +17,9 @@ extern std::atomic<bool> g_IsConnected;
 // "kamus.mdb" in the application folder unless the process chose another one
 // (the command-line client's --db).
 QString DictionaryPath();
+// DictionaryPath, after an installed program's user got their own copy of
+// the shipped dictionary if they had none (PrepareAppFile).
+QString PrepareDictionary();
 void SetDictionaryPath(const QString& path); // empty text: the default again
 
 // The connection helper of the dictionary (internal to the library). It is

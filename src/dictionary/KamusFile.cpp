@@ -90,12 +90,16 @@ bool CreateKamusFile(const QString& path, QString& error)
     return false;
 }
 
+// The user's text dictionaries: an installed program's user first gets
+// copies of the shipped ones; a file still missing is created empty.
 void EnsureKamusFiles()
 {
     for (int i = 0; i < kFileCount; ++i) {
-        const QString path = AppFilePath(FileDef(i).text);
         QString error;
-        if (!KamusFileExists(path) && !CreateKamusFile(path, error))
+        const QString path = PrepareAppFile(FileDef(i).text, &error);
+        if (!error.isEmpty())
+            CurrentUi().ErrorBox(error);
+        else if (!KamusFileExists(path) && !CreateKamusFile(path, error))
             CurrentUi().ErrorBox(error);
     }
 }
@@ -185,7 +189,7 @@ QString FieldText(const QString& text)
 QByteArray WriteTempFile(const KamusFileDef& def, Collection& pairs)
 {
     Ui& ui = CurrentUi();
-    const QString path = AppFilePath(def.temp);
+    const QString path = PrepareAppFile(def.temp);
     QFile temp(path);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw FileError(path, temp.errorString());

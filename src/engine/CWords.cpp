@@ -17,7 +17,7 @@ CWords::~CWords() = default;
 
 void CWords::Load()
 {
-    const QString path = AppFilePath(QStringLiteral("Kamus.txt"));
+    const QString path = SharedFilePath(QStringLiteral("Kamus.txt"));
     QString text;
     QString error;
     if (!ReadTextFile(path, text, error)) {

@@ -290,7 +290,7 @@ template <typename Next>
 void TlrEngine::Impl::RunSentences(const QString& text, qint32 count, Next next, Output& output)
 {
     Ui& ui = CurrentUi();
-    TranslationLog log(AppFolder());
+    TranslationLog log(PrepareAppFolder());
     const qint32 lastIndex = count - 1;
     qint32 pos = 1;
     qint32 batched = 0;

@@ -142,7 +142,7 @@ void ReadAttributes(LanguageRecord& def, LineReader& reader)
 
 QStringList ReadKeywordFile()
 {
-    const QString path = AppFilePath(QStringLiteral("WordFile.txt"));
+    const QString path = SharedFilePath(QStringLiteral("WordFile.txt"));
     QString text;
     QString error;
     if (!ReadTextFile(path, text, error))

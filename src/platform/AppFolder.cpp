@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AppFolder.h"
 
-#include <QCoreApplication>
+#include "platform/DataFolders.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QMutex>
 
@@ -36,25 +38,67 @@ QString FolderOfThisObject()
     return QFileInfo(self.canonicalFilePath()).absolutePath();
 }
 
-} // namespace
+const DataFolders& OwnFolders()
+{
+    static const DataFolders folders = DataFoldersFor(FolderOfThisObject());
+    return folders;
+}
 
-QString AppFolder()
+// The folders in use: the overridden one for both, or the object's own.
+DataFolders CurrentFolders()
 {
     {
         QMutexLocker lock(&FolderMutex());
         if (!OverriddenFolder().isEmpty())
-            return OverriddenFolder();
+            return {OverriddenFolder(), OverriddenFolder(), false};
     }
-    static const QString folder = FolderOfThisObject();
-    return folder;
+    return OwnFolders();
+}
+
+QString InFolder(QString folder, const QString& name)
+{
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder + name;
+}
+
+} // namespace
+
+QString AppFolder()
+{
+    return CurrentFolders().user;
 }
 
 QString AppFilePath(const QString& name)
 {
-    QString folder = AppFolder();
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder + name;
+    return InFolder(AppFolder(), name);
+}
+
+QString PrepareAppFile(const QString& name, QString* error)
+{
+    const DataFolders folders = CurrentFolders();
+    QString problem;
+    if (!SeedUserFile(folders, name, problem) && error)
+        *error = problem;
+    return InFolder(folders.user, name);
+}
+
+QString PrepareAppFolder()
+{
+    const DataFolders folders = CurrentFolders();
+    if (folders.installed)
+        QDir().mkpath(folders.user);
+    return folders.user;
+}
+
+QString SharedFolder()
+{
+    return CurrentFolders().shared;
+}
+
+QString SharedFilePath(const QString& name)
+{
+    return InFolder(SharedFolder(), name);
 }
 
 void OverrideAppFolder(const QString& folder)

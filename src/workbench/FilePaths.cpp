@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workbench/FilePaths.h"
 
+#include "platform/DataFolders.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -13,6 +16,20 @@ QString& FolderOverride()
 {
     static QString folder;
     return folder;
+}
+
+// The program's own folders, resolved once; an installed program's user
+// folder is made on first use.
+const tembusa::DataFolders& ProgramFolders()
+{
+    static const tembusa::DataFolders folders = [] {
+        tembusa::DataFolders found =
+            tembusa::DataFoldersFor(QCoreApplication::applicationDirPath());
+        if (found.installed)
+            QDir().mkpath(found.user);
+        return found;
+    }();
+    return folders;
 }
 
 QString DialogPatterns(const QString& patterns)
@@ -47,12 +64,18 @@ QString WorkbenchFolder()
 {
     if (!FolderOverride().isEmpty())
         return FolderOverride();
-    return QCoreApplication::applicationDirPath();
+    return ProgramFolders().user;
 }
 
 QString WorkbenchFilePath(const QString& name)
 {
     return WorkbenchFolder() + QLatin1Char('/') + name;
+}
+
+QString WorkbenchSharedFilePath(const QString& name)
+{
+    const QString folder = FolderOverride().isEmpty() ? ProgramFolders().shared : FolderOverride();
+    return folder + QLatin1Char('/') + name;
 }
 
 void OverrideWorkbenchFolder(const QString& folder)

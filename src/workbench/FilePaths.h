@@ -15,14 +15,20 @@ QString AddBackslash(const QString& path);
 // True when path names an existing file (not a folder).
 bool FileExists(const QString& path);
 
-// The workbench's application folder: the folder of the program's file.
+// The workbench's application folder, where the files a user changes live
+// (recent.rct, temp.html): the folder of the program's file in a build tree,
+// the user's data folder ($XDG_DATA_HOME/rumbela) when installed.
 QString WorkbenchFolder();
 
 // A data file of the workbench's folder: the folder, "/", the name.
 QString WorkbenchFilePath(const QString& name);
 
-// Points WorkbenchFolder at another folder (tests); empty text goes back to
-// the program's folder.
+// A shipped, read-only file of the workbench (the readme, the manual): in the
+// program's folder in a build tree, in <prefix>/share/rumbela when installed.
+QString WorkbenchSharedFilePath(const QString& name);
+
+// Points WorkbenchFolder and the shipped files at another folder (tests);
+// empty text goes back to the program's folders.
 void OverrideWorkbenchFolder(const QString& folder);
 
 // The file dialog filter for a filter text of description|patterns pairs

@@ -158,7 +158,7 @@ bool ShowHelpContents(QWidget* owner)
 {
     // One help window for the whole program.
     static QPointer<HelpWindow> window;
-    const QString contents = WorkbenchFilePath(QStringLiteral("help/index.html"));
+    const QString contents = WorkbenchSharedFilePath(QStringLiteral("help/index.html"));
     if (!FileExists(contents))
         return false;
     if (!window)

@@ -38,7 +38,7 @@ void RumbelaWebsite()
 
 void OpenReadme(MDIForm1& frame)
 {
-    frame.Docs().OpenFile(WorkbenchFilePath(QStringLiteral("Readme.txt")));
+    frame.Docs().OpenFile(WorkbenchSharedFilePath(QStringLiteral("Readme.txt")));
 }
 
 void ShowFileInBrowser(MDIForm1& frame)
