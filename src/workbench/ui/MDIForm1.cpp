@@ -160,7 +160,12 @@ MDIForm1::MDIForm1(Desktop& desktop, QWidget* parent)
 
 // The document set goes first: its connections end with it, so windows
 // destroyed after it report to nobody.
-MDIForm1::~MDIForm1() = default;
+MDIForm1::~MDIForm1()
+{
+    // Closing the child windows moves the focus; the frame must not hear of
+    // it once its own members are going.
+    disconnect(qApp, &QApplication::focusChanged, this, &MDIForm1::FocusChanged);
+}
 
 QLabel* MDIForm1::StatusPanel(int number) const
 {
